@@ -1,0 +1,55 @@
+# Our own sources get the strict warning set; JUCE's module sources compiled into the
+# same targets keep JUCE's own flags.
+function(whirlane_strict_warnings)
+    foreach(source IN LISTS ARGN)
+        set_property(SOURCE ${source} APPEND PROPERTY COMPILE_OPTIONS ${WHIRLANE_WARNINGS})
+    endforeach()
+endfunction()
+
+set(WHIRLANE_DSP_SOURCES
+    ${CMAKE_SOURCE_DIR}/dsp/BiquadFilter.cpp
+    ${CMAKE_SOURCE_DIR}/dsp/OnePole.cpp
+    ${CMAKE_SOURCE_DIR}/dsp/ModulatingDelayLine.cpp
+    ${CMAKE_SOURCE_DIR}/dsp/SmoothVolume.cpp
+    ${CMAKE_SOURCE_DIR}/dsp/WavetableRotaryOsc.cpp
+    ${CMAKE_SOURCE_DIR}/dsp/WavetableCosRotaryOsc.cpp
+    ${CMAKE_SOURCE_DIR}/dsp/WavetableSineRotaryOsc.cpp
+    ${CMAKE_SOURCE_DIR}/dsp/ModuleModel.cpp
+    ${CMAKE_SOURCE_DIR}/dsp/Whirlane.cpp)
+
+set(WHIRLANE_PROCESSOR_SOURCES
+    ${CMAKE_SOURCE_DIR}/plugin/PluginProcessor.cpp
+    ${CMAKE_SOURCE_DIR}/plugin/ParameterText.cpp
+    ${CMAKE_SOURCE_DIR}/plugin/PendingParameterChanges.cpp)
+
+set(WHIRLANE_DEFINITIONS
+    JUCE_WEB_BROWSER=0
+    JUCE_USE_CURL=0
+    JUCE_VST3_CAN_REPLACE_VST2=1
+    JUCE_DISPLAY_SPLASH_SCREEN=0
+    JUCE_REPORT_APP_USAGE=0
+    JUCE_MODAL_LOOPS_PERMITTED=0
+    JUCE_STRICT_REFCOUNTEDPOINTER=1
+    WHIRLANE_BUNDLE_ID="${WHIRLANE_BUNDLE_ID}")
+
+# JUCE compiled once for everything that is not the plug-in itself: the tests, the
+# benchmark and the render tool. VST3 hosting is on so they can load the built bundle.
+add_library(whirlane_juce STATIC)
+target_link_libraries(whirlane_juce
+    PRIVATE juce::juce_audio_utils juce::juce_audio_formats juce::juce_audio_processors
+    PUBLIC juce::juce_recommended_config_flags PkgConfig::WHIRLANE_SYSLIBS)
+target_compile_definitions(whirlane_juce PUBLIC
+    ${WHIRLANE_DEFINITIONS}
+    JUCE_PLUGINHOST_VST3=1
+    JUCE_USE_FLAC=1
+    JUCE_USE_OGGVORBIS=0
+    JUCE_STANDALONE_APPLICATION=1
+    JUCE_GLOBAL_MODULE_SETTINGS_INCLUDED=1)
+target_compile_definitions(whirlane_juce INTERFACE $<TARGET_PROPERTY:whirlane_juce,COMPILE_DEFINITIONS>)
+target_include_directories(whirlane_juce INTERFACE $<TARGET_PROPERTY:whirlane_juce,INCLUDE_DIRECTORIES>)
+
+# The engine and the processor, for tests and the benchmark.
+add_library(whirlane_engine STATIC ${WHIRLANE_DSP_SOURCES} ${WHIRLANE_PROCESSOR_SOURCES})
+whirlane_strict_warnings(${WHIRLANE_DSP_SOURCES} ${WHIRLANE_PROCESSOR_SOURCES})
+target_include_directories(whirlane_engine PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(whirlane_engine PUBLIC whirlane_juce)

@@ -1,0 +1,644 @@
+#include "dsp/Whirlane.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace
+{
+const char* const parameterNames[Whirlane::numParameters] = {
+    "OnBypass", "ReverseOn", "Rate", "RateSync", "Depth", "Distance", "Intensity",
+    "CrossoverShiftOn", "CrossoverFreq", "Mix", "DryLevel", "Width", "StereoOn", "SyncOn"
+};
+
+const float parameterDefaults[Whirlane::numParameters] = {
+    1.0f, 0.0f, 0.5f, 0.16666667f, 0.5f, 0.5f, 0.5f, 0.0f, 0.5f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f
+};
+
+constexpr double sqrtTwo = 1.414213562373095;
+
+// Capacitances of the three phase stages and their fixed corners 1 / (24000 C) in rad/s.
+constexpr double stageCapacitance[3] = { 1.5e-08, 2.2e-07, 4.7e-09 };
+constexpr double stageFixedCorner[3] = { 2777.777777777778, 189.3939393939394, 8865.248226950354 };
+
+bool isSwitchOn (float value)
+{
+    return value > 0.5f;
+}
+
+double allpassPole (double omega, double period)
+{
+    const double t = std::tan (omega * period * 0.5);
+    return (1.0 - t) / (1.0 + t);
+}
+
+// Mix compensation: full dry plus full wet at the centre, unity at either end.
+double mixCompensation (float mix)
+{
+    const double m = mix;
+    return m <= 0.5 ? 2.0 * m + 1.0 : 3.0 - 2.0 * m;
+}
+
+bool isFiniteBlock (const float* samples, int numSamples)
+{
+    unsigned int nonFinite = 0;
+    for (int i = 0; i < numSamples; ++i)
+    {
+        unsigned int bits;
+        std::memcpy (&bits, samples + i, sizeof (bits));
+        nonFinite |= (bits & 0x7f800000u) == 0x7f800000u;
+    }
+    return nonFinite == 0;
+}
+} // namespace
+
+const double Whirlane::wTaperConst2Inv[14] = { 0.0, 0.1, 0.3, 0.35, 0.4, 0.475, 0.5, 0.525, 0.6, 0.65, 0.7, 0.9, 1.0, 1.0 };
+
+const float Whirlane::syncBeats[numSyncValues] = { 32.0f, 16.0f, 8.0f, 4.0f, 3.0f, 2.0f, 1.333f, 1.5f, 1.0f, 0.6665f,
+                                                   0.75f, 0.5f, 0.333f, 0.375f, 0.25f, 0.1665f, 0.1875f, 0.125f, 0.083f };
+
+Whirlane::Whirlane()
+{
+    parameters = new float[numParameters] {};
+    name = "Whirlane";
+    parameterNum = numParameters;
+    bypassState = bypassed;
+    lastOnBypass = false;
+    stereoArranged = false;
+    stereoAnnounced = true;
+
+    for (int i = 0; i < numParameters; ++i)
+        setParameter (i, getDefaultParameter (i));
+
+    reset();
+}
+
+Whirlane::~Whirlane()
+{
+    delete[] parameters;
+}
+
+//==============================================================================
+float Whirlane::getDefaultParameter (int index) const
+{
+    return index >= 0 && index < numParameters ? parameterDefaults[index] : 0.0f;
+}
+
+const char* Whirlane::getParameterName (int index) const
+{
+    return index >= 0 && index < numParameters ? parameterNames[index] : "";
+}
+
+void Whirlane::setParameter (int index, float value)
+{
+    if (index < 0 || index >= numParameters)
+        return;
+
+    parameters[index] = value;
+
+    switch (index)
+    {
+        case onBypassIndex: onBypass = isSwitchOn (value); break;
+        case reverseOnIndex: reverseOn = isSwitchOn (value); break;
+        case rateIndex: rate = value; break;
+        case rateSyncIndex: rateSync = value; break;
+        case depthIndex: depth = 0.5f * value + 0.5f; break;
+        case distanceIndex: distance = value; break;
+        case intensityIndex:
+            intensity = value;
+            lowDelay.setSweepWidth (value);
+            highDelay.setSweepWidth (value);
+            break;
+        case crossoverShiftOnIndex: crossoverShiftOn = isSwitchOn (value); break;
+        case crossoverFreqIndex:
+            crossoverFreq = crossoverHz (value);
+            lowSplit.setFrequency (crossoverFreq);
+            highSplit.setFrequency (crossoverFreq);
+            break;
+        case mixIndex:
+            mix = value;
+            wetVolume.setValue (value);
+            dryVolume.setValue (1.0f - value);
+            break;
+        case dryLevelIndex:
+            levelGain = 2.0f * value;
+            outputVolume.setValue (levelGain);
+            break;
+        case widthIndex: width = value; break;
+        case stereoOnIndex:
+            stereoOn = isSwitchOn (value);
+            arrangeStereo();
+            break;
+        case syncOnIndex: syncOn = isSwitchOn (value); break;
+        default: break;
+    }
+}
+
+void Whirlane::calcParameter (int index)
+{
+    switch (index)
+    {
+        case onBypassIndex: setUpBypassFade(); break;
+        case rateIndex:
+        case rateSyncIndex:
+        case syncOnIndex: calcOscPan(); break;
+        case depthIndex: calcPhaseMultiGain(); break;
+        case intensityIndex:
+            lowDelay.calcSweepWidth();
+            highDelay.calcSweepWidth();
+            break;
+        case crossoverFreqIndex:
+            lowSplit.calc();
+            highSplit.calc();
+            break;
+        case mixIndex:
+            wetVolume.calc();
+            dryVolume.calc();
+            break;
+        case dryLevelIndex: outputVolume.calc(); break;
+        default: break;
+    }
+}
+
+//==============================================================================
+void Whirlane::calcOscPan()
+{
+    float rotorRate;
+
+    if (syncOn)
+    {
+        const long index = std::lrint (rateSync * 18.0f);
+        const float beats = index >= 0 && index < numSyncValues ? syncBeats[index] : 1.0f;
+        rotorRate = 1.0f / ((60.0f / bpm) * beats);
+    }
+    else
+    {
+        rotorRate = freeRateHz (rate);
+    }
+
+    // The rotor never stops completely; a tempo that is not a number counts as none.
+    if (! (rotorRate > 0.01f))
+        rotorRate = 0.01f;
+
+    // Keeps the table read inside the table at absurd host tempos.
+    rotorRate = std::min (rotorRate, 0.25f * sampleRate);
+
+    sineOsc.setFrequency (rotorRate);
+    cosOsc.setFrequency (rotorRate);
+    sineOsc.calc();
+    cosOsc.calc();
+}
+
+void Whirlane::calcPhaseMultiGain()
+{
+    constexpr double twoPi = 2.0 * M_PI;
+    const double R = (double) depth * -22000.0 + 24000.0;
+    const double T = (double) (1.0f / sampleRate);
+
+    for (int stage = 0; stage < 3; ++stage)
+    {
+        const double C = stageCapacitance[stage];
+        const double omegaR = (1.0 / (C * (R * twoPi))) * twoPi;
+        const double kF = allpassPole (stageFixedCorner[stage], T);
+        const double kR = allpassPole (omegaR, T);
+
+        allpassOffset[stage] = (float) std::min (kF, kR);
+        allpassDepth[stage] = (float) std::max (kF, kR) - allpassOffset[stage];
+    }
+
+    allpassOffset[3] = allpassOffset[2];
+    allpassDepth[3] = allpassDepth[2];
+}
+
+void Whirlane::setUpBypassFade()
+{
+    if (onBypass == lastOnBypass)
+        return;
+
+    fadeLength = (int) (sampleRate * 0.0045f);
+    fadeStep = 1.0f / (float) fadeLength;
+    bypassState = onBypass ? fadingIn : fadingOut;
+    lastOnBypass = onBypass;
+}
+
+void Whirlane::arrangeStereo()
+{
+    if (arrangementNoticePending && juce::MessageManager::existsAndIsCurrentThread())
+        announceArrangement();
+
+    if (getInputsUsed() == 1)
+    {
+        stereoArranged = stereoOn;
+        if (stereoArranged != stereoAnnounced)
+        {
+            announceArrangement();
+            stereoAnnounced = stereoArranged;
+        }
+    }
+    else
+    {
+        stereoAnnounced = ! stereoArranged;
+    }
+}
+
+void Whirlane::announceArrangement()
+{
+    if (juce::MessageManager::existsAndIsCurrentThread())
+    {
+        arrangementNoticePending = false;
+        sendActionMessage (arrangementNotice);
+    }
+    else
+    {
+        arrangementNoticePending = true;
+    }
+}
+
+//==============================================================================
+void Whirlane::setSampleRate (float newRate)
+{
+    sampleRate = newRate;
+    sineOsc.setSampleRate (newRate);
+    cosOsc.setSampleRate (newRate);
+    distanceCoeff = std::exp (-6.2831855f / (0.010000001f * sampleRate));
+    inputDcBlock.setSampleRate (newRate);
+    lowDelay.setSampleRate (newRate);
+    highDelay.setSampleRate (newRate);
+    lowSplit.setSampleRate (newRate);
+    highSplit.setSampleRate (newRate);
+    outputDcBlock.setSampleRate (newRate);
+    wetVolume.setSampleRate (newRate);
+    dryVolume.setSampleRate (newRate);
+    outputVolume.setSampleRate (newRate);
+}
+
+void Whirlane::calc()
+{
+    setUpBypassFade();
+    calcOscPan();
+    calcPhaseMultiGain();
+    inputDcBlock.setFrequency (10.0f);
+    inputDcBlock.calc();
+    lowDelay.calc();
+    highDelay.calc();
+    lowSplit.calc();
+    highSplit.calc();
+    outputDcBlock.setFrequency (10.0f);
+    outputDcBlock.calc();
+    wetVolume.calc();
+    dryVolume.calc();
+    outputVolume.calc();
+}
+
+void Whirlane::forceCalcParams()
+{
+    lastOnBypass = onBypass;
+    bypassState = onBypass ? active : bypassed;
+    wetGain = onBypass ? 1.0f : 0.0f;
+    dryGain = onBypass ? 0.0f : 1.0f;
+
+    lowSplit.setType (BiquadFilter::lowPass);
+    lowSplit.setQ (1.0f);
+    highSplit.setType (BiquadFilter::highPass);
+    highSplit.setQ (1.0f);
+
+    for (auto* line : { &lowDelay, &highDelay })
+    {
+        line->setDelay (0.0f);
+        line->setSweepWidth (intensity);
+    }
+
+    lowSplit.setFrequency (crossoverFreq);
+    highSplit.setFrequency (crossoverFreq);
+    wetVolume.setValue (mix);
+    dryVolume.setValue (1.0f - mix);
+    outputVolume.setValue (levelGain);
+
+    arrangeStereo();
+    calc();
+
+    sineOsc.forceCalcParams();
+    cosOsc.forceCalcParams();
+    distanceSmoothed = distance + 1e-20f;
+    lowDelay.forceCalcParams();
+    highDelay.forceCalcParams();
+}
+
+void Whirlane::resetBuffer()
+{
+    sineOsc.resetBuffer();
+    cosOsc.resetBuffer();
+    distanceSmoothed = 1e-20f;
+    inputDcBlock.resetBuffer();
+    for (auto& section : allpass)
+        section.resetBuffer();
+    lowDelay.resetBuffer();
+    highDelay.resetBuffer();
+    lowSplit.resetBuffer();
+    highSplit.resetBuffer();
+    outputDcBlock.resetBuffer();
+    wetVolume.resetBuffer();
+    dryVolume.resetBuffer();
+    outputVolume.resetBuffer();
+}
+
+void Whirlane::resetCoeffs()
+{
+    sineOsc.resetCoeffs();
+    cosOsc.resetCoeffs();
+    inputDcBlock.resetCoeffs();
+    lowDelay.resetCoeffs();
+    highDelay.resetCoeffs();
+    lowSplit.resetCoeffs();
+    highSplit.resetCoeffs();
+    outputDcBlock.resetCoeffs();
+    dryVolume.resetCoeffs();
+    wetVolume.resetCoeffs();
+    outputVolume.resetCoeffs();
+}
+
+//==============================================================================
+void Whirlane::setExpectedSampleFrame (int numSamples, bool reallocate)
+{
+    expectedSampleFrame = numSamples;
+    changeBufferSize (numSamples, reallocate);
+}
+
+void Whirlane::changeBufferSize (int numSamples, bool reallocate)
+{
+    const auto length = (size_t) std::max (0, numSamples);
+
+    if (reallocate)
+    {
+        dryLeft.reset();
+        dryRight.reset();
+        dryLeft = std::make_unique<float[]> (length);
+        dryRight = std::make_unique<float[]> (length);
+    }
+
+    if (dryLeft != nullptr)
+        std::fill (dryLeft.get(), dryLeft.get() + length, 0.0f);
+    if (dryRight != nullptr)
+        std::fill (dryRight.get(), dryRight.get() + length, 0.0f);
+}
+
+//==============================================================================
+void Whirlane::processBlock (float* channel0, float* channel1, int numSamples)
+{
+    const int inputs = getInputsUsed();
+    const auto count = (size_t) std::max (0, numSamples);
+
+    if (inputs == 2)
+    {
+        process (channel0, channel1, numSamples);
+    }
+    else if (inputs == 1)
+    {
+        if (stereoOn)
+        {
+            std::copy (channel0, channel0 + count, channel1);
+            process (channel0, channel1, numSamples);
+        }
+        else
+        {
+            process (channel0, numSamples);
+            std::copy (channel0, channel0 + count, channel1);
+        }
+    }
+}
+
+void Whirlane::process (float* buffer, int numSamples)
+{
+    process (buffer, nullptr, numSamples);
+}
+
+// The mono entry shares this path with a null right channel.
+void Whirlane::process (float* left, float* right, int numSamples)
+{
+    if (expectedSampleFrame < numSamples)
+        setExpectedSampleFrame (numSamples, true);
+
+    if (syncOn && ! (bpm == lastBpm))
+    {
+        lastBpm = bpm;
+        calcOscPan();
+    }
+
+    if (numSamples < 1 || bypassState == bypassed)
+        return;
+
+    if (bypassState != active && bypassState != fadingIn && bypassState != fadingOut)
+        return;
+
+    const bool fading = bypassState != active;
+    if (fading)
+        copyDry (left, right, numSamples);
+
+    if (right != nullptr)
+        processWhirlane (left, right, numSamples);
+    else
+        processWhirlane (left, numSamples);
+
+    if (fading)
+        crossFade (left, right, numSamples);
+
+    if (recoverFromNonFinite (left, right, numSamples))
+        return;
+
+    if (bypassState == bypassed)
+        resetBuffer();
+}
+
+void Whirlane::copyDry (const float* left, const float* right, int numSamples)
+{
+    std::copy (left, left + numSamples, dryLeft.get());
+    if (right != nullptr)
+        std::copy (right, right + numSamples, dryRight.get());
+}
+
+void Whirlane::crossFade (float* left, float* right, int numSamples)
+{
+    for (int i = 0; i < numSamples; ++i)
+    {
+        left[i] = dryGain * dryLeft[i] + wetGain * left[i];
+        if (right != nullptr)
+            right[i] = dryGain * dryRight[i] + wetGain * right[i];
+
+        if (bypassState == fadingIn)
+        {
+            if (wetGain < 1.0f)
+            {
+                wetGain += fadeStep;
+                dryGain -= fadeStep;
+            }
+            else
+            {
+                wetGain = 1.0f;
+                dryGain = 0.0f;
+                bypassState = active;
+            }
+        }
+        else if (bypassState == fadingOut)
+        {
+            if (dryGain < 1.0f)
+            {
+                dryGain += fadeStep;
+                wetGain -= fadeStep;
+            }
+            else
+            {
+                dryGain = 1.0f;
+                wetGain = 0.0f;
+                bypassState = bypassed;
+            }
+        }
+    }
+}
+
+// A non-finite sample (from the input, or from finite input driven past the float range)
+// would stay in the filter and delay memory for seconds. Drop the block and start the
+// signal memory afresh, so the next block is clean.
+bool Whirlane::recoverFromNonFinite (float* left, float* right, int numSamples)
+{
+    if (isFiniteBlock (left, numSamples) && (right == nullptr || isFiniteBlock (right, numSamples)))
+        return false;
+
+    std::fill (left, left + numSamples, 0.0f);
+    if (right != nullptr)
+        std::fill (right, right + numSamples, 0.0f);
+    resetBuffer();
+    return true;
+}
+
+//==============================================================================
+Whirlane::PanGains Whirlane::panGains (float sv) const
+{
+    const double panCentre = (1.0 - (double) width) * 0.5;
+    const double p = reverseOn ? 1.0 - (double) sv : (double) sv;
+    const double pos = p * 12.0;
+    const int k = (int) std::floor (pos);
+    const double f = pos - (double) k;
+    const double pan = ((1.0 - f) * wTaperConst2Inv[k] + f * wTaperConst2Inv[k + 1]) * (double) width + panCentre;
+    return { std::sqrt (pan) * sqrtTwo, std::sqrt (1.0 - pan) * sqrtTwo };
+}
+
+void Whirlane::processWhirlane (float* left, float* right, int numSamples)
+{
+    if (numSamples < 1)
+        return;
+
+    const double g = mixCompensation (mix);
+
+    for (int i = 0; i < numSamples; ++i)
+    {
+        const float cv = cosOsc.getOscSignal();
+        const float sv = sineOsc.getOscSignal();
+
+        const float target = distance + 1e-20f;
+        distanceSmoothed = (distanceSmoothed - target) * distanceCoeff + target;
+        const double m = distanceSmoothed;
+        const double am = ((1.0 - m) + ((double) cv * m - 1.0)) + 1.0;
+
+        const PanGains gains = stereoOn ? panGains (sv) : PanGains { 1.0, 1.0 };
+
+        const float r = 1.0f - cv;
+        float a[4];
+        for (int k = 0; k < 4; ++k)
+            a[k] = allpassDepth[k] * r + allpassOffset[k];
+
+        double xL = left[i], xR = right[i];
+        double dL = xL, dR = xR;
+        inputDcBlock.processHP (xL, xR);
+
+        double lowL = xL, lowR = xR, highL = xL, highR = xR;
+        lowSplit.process (lowL, lowR);
+        highSplit.process (highL, highR);
+
+        double scratchL, scratchR;
+        const float mLow = crossoverShiftOn ? 1.0f - r : r;
+        lowDelay.process (lowL, lowR, scratchL, scratchR, mLow, mLow);
+        highDelay.process (highL, highR, scratchL, scratchR, r, r);
+
+        for (int k = 0; k < 4; ++k)
+            allpass[k].process (lowL, lowR, a[k], a[k]);
+        for (int k = 0; k < 4; ++k)
+            allpass[4 + k].process (highL, highR, a[k], a[k]);
+
+        double outL, outR;
+        if (crossoverShiftOn)
+        {
+            outL = lowL * gains.b * (1.0 - am) + highL * gains.b * am;
+            outR = lowR * gains.a * (1.0 - am) + highR * gains.a * am;
+        }
+        else
+        {
+            outL = lowL * gains.a * am + highL * gains.b * am;
+            outR = lowR * gains.b * am + highR * gains.a * am;
+        }
+
+        outputDcBlock.processHP (outL, outR);
+        wetVolume.process (outL, outR);
+        dryVolume.process (dL, dR);
+        outL = (dL + outL) * g;
+        outR = (dR + outR) * g;
+        outputVolume.process (outL, outR);
+
+        left[i] = (float) outL;
+        right[i] = (float) outR;
+    }
+}
+
+void Whirlane::processWhirlane (float* buffer, int numSamples)
+{
+    if (numSamples < 1)
+        return;
+
+    const double g = mixCompensation (mix);
+
+    for (int i = 0; i < numSamples; ++i)
+    {
+        const float cv = cosOsc.getOscSignal();
+        const float sv = sineOsc.getOscSignal();
+
+        const float target = distance + 1e-20f;
+        distanceSmoothed = (distanceSmoothed - target) * distanceCoeff + target;
+        const double m = distanceSmoothed;
+        const double am = ((1.0 - m) + ((double) cv * m - 1.0)) + 1.0;
+
+        const PanGains gains = panGains (sv);
+
+        const float r = 1.0f - cv;
+        float a[4];
+        for (int k = 0; k < 4; ++k)
+            a[k] = allpassDepth[k] * r + allpassOffset[k];
+
+        double x = buffer[i];
+        double dry = x;
+        inputDcBlock.processHP (x);
+
+        double low = x, high = x;
+        lowSplit.process (low);
+        highSplit.process (high);
+
+        double scratch;
+        const float mLow = crossoverShiftOn ? 1.0f - r : r;
+        lowDelay.process (low, scratch, mLow);
+        highDelay.process (high, scratch, r);
+
+        for (int k = 0; k < 4; ++k)
+            allpass[k].process (low, a[k]);
+        for (int k = 0; k < 4; ++k)
+            allpass[4 + k].process (high, a[k]);
+
+        double out = crossoverShiftOn ? low * gains.b * (1.0 - am) + high * gains.b * am
+                                      : low * gains.a * am + high * gains.b * am;
+
+        outputDcBlock.processHP (out);
+        wetVolume.process (out);
+        dryVolume.process (dry);
+        out = (dry + out) * g;
+        outputVolume.process (out);
+
+        buffer[i] = (float) out;
+    }
+}

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <atomic>
+#include <vector>
+
+#include <juce_audio_processors/juce_audio_processors.h>
+
+#include "dsp/Whirlane.h"
+#include "plugin/PendingParameterChanges.h"
+#include "plugin/ProgramSlot.h"
+#include "plugin/TavoriParameterMap.h"
+
+// What the host talks to: 14 parameters, the program table and one rotary engine.
+class LumikerWhirlaneAudioProcessor : public juce::AudioProcessor,
+                                      public juce::AudioProcessorParameter::Listener
+{
+public:
+    static constexpr int numPrograms = 12;
+    static constexpr const char* defaultPresetName = "Black Hole.lwhlp";
+    static constexpr double minSampleRate = 8000.0;
+    static constexpr double maxSampleRate = 768000.0;
+    static constexpr float maxTempo = 1000.0f;
+
+    LumikerWhirlaneAudioProcessor();
+    ~LumikerWhirlaneAudioProcessor() override;
+
+    const juce::String getName() const override { return "Lumiker Whirlane"; }
+    void prepareToPlay (double sampleRate, int samplesPerBlock) override;
+    void releaseResources() override {}
+    void processBlock (juce::AudioBuffer<float>& buffer, juce::MidiBuffer& midi) override;
+    using juce::AudioProcessor::processBlock;
+    double getTailLengthSeconds() const override { return 0.0; }
+    bool acceptsMidi() const override { return false; }
+    bool producesMidi() const override { return false; }
+    bool isMidiEffect() const override { return false; }
+    juce::AudioProcessorEditor* createEditor() override;
+    bool hasEditor() const override { return true; }
+    int getNumPrograms() override { return 1; }
+    int getCurrentProgram() override { return 0; }
+    void setCurrentProgram (int) override {}
+    const juce::String getProgramName (int) override { return {}; }
+    void changeProgramName (int, const juce::String&) override {}
+    void getStateInformation (juce::MemoryBlock&) override {}
+    void setStateInformation (const void*, int) override {}
+    bool isBusesLayoutSupported (const BusesLayout& layouts) const override;
+
+    void parameterValueChanged (int parameterIndex, float newValue) override;
+    void parameterGestureChanged (int, bool) override {}
+
+    void setParameterFromIndex (int index, float value);
+    float getParameterFromIndex (int index) const;
+    void setParameterNotifyingHostFromIndex (int index, float value);
+    void calc();
+    void forceCalcParams (bool);
+    void initDefaultPreset();
+
+    int getNumParameterMaps() const { return (int) parameterMaps.size(); }
+    const TavoriParameterMap& getParameterMap (int index) const { return parameterMaps[(size_t) index]; }
+    ProgramSlot& activeProgram() { return programs[(size_t) currentProgram.load()]; }
+    const Whirlane& getRotaryModule() const { return rotaryModule; }
+
+    std::unique_ptr<juce::XmlElement> lastStateXml;
+    int blockSize = 512;
+    int maxBlockSize = 0;
+    std::atomic<int> currentProgram { 0 };
+    std::array<ProgramSlot, numPrograms> programs;
+    std::vector<TavoriParameterMap> parameterMaps;
+    std::atomic<float> bpm { 120.0f };
+    juce::AudioPlayHead* playHead = nullptr;
+    juce::AudioPlayHead::PositionInfo positionInfo;
+
+    juce::AudioParameterBool* onBypass = nullptr;
+    juce::AudioParameterBool* reverseOn = nullptr;
+    juce::AudioParameterFloat* rate = nullptr;
+    juce::AudioParameterChoice* rateSync = nullptr;
+    juce::AudioParameterFloat* depth = nullptr;
+    juce::AudioParameterFloat* distance = nullptr;
+    juce::AudioParameterFloat* intensity = nullptr;
+    juce::AudioParameterBool* crossoverShiftOn = nullptr;
+    juce::AudioParameterFloat* crossoverFreq = nullptr;
+    juce::AudioParameterFloat* mix = nullptr;
+    juce::AudioParameterFloat* level = nullptr;
+    juce::AudioParameterFloat* width = nullptr;
+    juce::AudioParameterBool* stereoOn = nullptr;
+    juce::AudioParameterBool* syncOn = nullptr;
+
+    std::atomic<bool> isReady { false };
+    std::atomic<bool> paramsCalculated { false };
+
+    float uiScale = 1.0f;
+    bool viewState = false;
+    std::atomic<bool> needsCompare { false };
+    std::atomic<bool> parametersChanged { false };
+    std::atomic<bool> programChanged { false };
+    juce::String presetExtension { "lwhlp" };
+
+private:
+    void createParameters();
+    void addHostParameter (juce::RangedAudioParameter* parameter);
+    float hostValue (int index) const;
+    void applyPendingChanges();
+    void readTempo();
+
+    Whirlane rotaryModule;
+    PendingParameterChanges pendingChanges;
+    // False after a prepare at a rate the engine cannot run at: audio then passes unchanged.
+    std::atomic<bool> sampleRateSupported { false };
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (LumikerWhirlaneAudioProcessor)
+};
