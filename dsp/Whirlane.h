@@ -102,13 +102,14 @@ public:
     static const double wTaperConst2Inv[14];
     static const float syncBeats[numSyncValues];
 
-private:
+    // The two stereo gains for a sine-rotor value at the present width and direction.
     struct PanGains
     {
         double a, b;
     };
-
     PanGains panGains (float sv) const;
+
+private:
     void setUpBypassFade();
     void arrangeStereo();
     void announceArrangement();
