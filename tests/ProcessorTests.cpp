@@ -327,7 +327,9 @@ TEST (Processor, OddRatesAndBlockSizesAreSafe)
                 }
             }
             if (! c.effectRuns)
+            {
                 EXPECT_TRUE (buffersEqual (buffer, input)) << c.rate;
+            }
         }
     }
 }
