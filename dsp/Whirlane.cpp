@@ -70,6 +70,7 @@ Whirlane::Whirlane()
     for (int i = 0; i < numParameters; ++i)
         setParameter (i, getDefaultParameter (i));
 
+    deliverArrangementNotice();
     reset();
 }
 
@@ -223,15 +224,12 @@ void Whirlane::setUpBypassFade()
 
 void Whirlane::arrangeStereo()
 {
-    if (arrangementNoticePending && juce::MessageManager::existsAndIsCurrentThread())
-        announceArrangement();
-
     if (getInputsUsed() == 1)
     {
         stereoArranged = stereoOn;
         if (stereoArranged != stereoAnnounced)
         {
-            announceArrangement();
+            arrangementNoticePending = true;
             stereoAnnounced = stereoArranged;
         }
     }
@@ -241,17 +239,10 @@ void Whirlane::arrangeStereo()
     }
 }
 
-void Whirlane::announceArrangement()
+void Whirlane::deliverArrangementNotice()
 {
-    if (juce::MessageManager::existsAndIsCurrentThread())
-    {
-        arrangementNoticePending = false;
+    if (arrangementNoticePending.exchange (false))
         sendActionMessage (arrangementNotice);
-    }
-    else
-    {
-        arrangementNoticePending = true;
-    }
 }
 
 //==============================================================================

@@ -75,6 +75,12 @@ public:
     static float freeRateHz (float value) { return (std::pow (9.0f, value) - 1.0f) * 0.125f * 20.0f; }
     static float crossoverHz (float value) { return (std::pow (1.0412199f, value) - 1.0f) * 24.2600975f * 990.0f + 10.0f; }
 
+    // Sends a pending stereo-arrangement notice to the module's listeners. Message thread
+    // only: the notice is raised while parameters change, possibly on the audio thread,
+    // where sending (which allocates and locks) is not allowed.
+    void deliverArrangementNotice();
+    bool isArrangementNoticePending() const { return arrangementNoticePending; }
+
     void calcOscPan();
     void calcPhaseMultiGain();
 
@@ -112,7 +118,6 @@ public:
 private:
     void setUpBypassFade();
     void arrangeStereo();
-    void announceArrangement();
     void copyDry (const float* left, const float* right, int numSamples);
     void crossFade (float* left, float* right, int numSamples);
     bool recoverFromNonFinite (float* left, float* right, int numSamples);
@@ -152,7 +157,5 @@ private:
     float wetGain = 0.0f;
     float dryGain = 0.0f;
 
-    // An arrangement notice raised off the message thread waits here for the next chance
-    // to be sent from it: sending allocates and locks.
     std::atomic<bool> arrangementNoticePending { false };
 };

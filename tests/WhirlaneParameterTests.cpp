@@ -171,3 +171,28 @@ TEST (WhirlaneParameters, PanGainsFollowTheTaper)
         EXPECT_EQ (centred.b, 1.0) << sv;
     }
 }
+
+TEST (WhirlaneParameters, StereoArrangementNoticeWaitsForTheMessageThread)
+{
+    struct Listener final : juce::ActionListener
+    {
+        void actionListenerCallback (const juce::String& message) override { messages.add (message); }
+        juce::StringArray messages;
+    };
+
+    Whirlane module;
+    EXPECT_FALSE (module.isArrangementNoticePending()); // the construction notice went out at once
+    Listener listener;
+    module.addActionListener (&listener);
+
+    module.setParameter (Whirlane::stereoOnIndex, 1.0f);
+    EXPECT_TRUE (module.isArrangementNoticePending());
+    module.setParameter (Whirlane::stereoOnIndex, 1.0f); // no change, nothing new to announce
+    module.deliverArrangementNotice();
+    module.deliverArrangementNotice();
+    juce::MessageManager::getInstance()->runDispatchLoopUntil (20);
+
+    ASSERT_EQ (listener.messages.size(), 1);
+    EXPECT_EQ (listener.messages[0], "ModuleViewController arrangeModelInputsOutputs");
+    module.removeActionListener (&listener);
+}
