@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what the plug-in needs, builds it in Release, installs the VST3 bundle into
+# ~/.vst3 and renders a short organ-like chord through the installed bundle.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake --build build -j2 --target LumikerWhirlane_VST3 LumikerWhirlane_Standalone whirlane-render
+
+bundle="Lumiker Whirlane.vst3"
+mkdir -p "$HOME/.vst3"
+rm -rf "$HOME/.vst3/$bundle"
+cp -R "build/plugin/LumikerWhirlane_artefacts/Release/VST3/$bundle" "$HOME/.vst3/"
+echo "Installed $HOME/.vst3/$bundle"
+
+mkdir -p out
+build/tools/whirlane-render --plugin "$HOME/.vst3/$bundle" --signal chord --seconds 6 --output out/whirlane-demo.wav
+echo "Demo render: $(pwd)/out/whirlane-demo.wav"
