@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds the engine benchmark in Release and runs it on one core, reporting the median,
+# mean and spread of repeated runs. Extra arguments go to the benchmark, for example
+#   scripts/bench.sh --benchmark_filter='Stereo/rate:48000/block:512'
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${WHIRLANE_BENCH_BUILD:-$root/build-bench}"
+
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+ninja -C "$build" whirlane_bench
+
+pin=()
+if command -v taskset >/dev/null 2>&1 && taskset -c 1 true 2>/dev/null; then
+    pin=(taskset -c 1)
+fi
+
+"${pin[@]}" "$build/benchmarks/whirlane_bench" \
+    --benchmark_repetitions=5 \
+    --benchmark_report_aggregates_only=true \
+    --benchmark_min_time=0.3 \
+    "$@"
