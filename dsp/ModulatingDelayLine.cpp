@@ -73,15 +73,36 @@ void ModulatingDelayLine::forceCalcParams()
     clearBuffers();
 }
 
+namespace
+{
+// fmod (p, length) without the library call in the cases that occur: a read point at most
+// one buffer behind the write point lands in [0, 2 length) after the wrap below, and for p
+// in [length, 2 length) the difference p - length is exact (Sterbenz), as fmod's result is.
+float wrapToBuffer (float p, float length)
+{
+    if (p >= 0.0f && p < length)
+        return p;
+    if (p >= length && p < 2.0f * length)
+        return p - length;
+    return std::fmod (p, length);
+}
+
+// Truncation is floor for the non-negative positions that occur, and much cheaper.
+int floorToInt (float p)
+{
+    return p >= 0.0f ? (int) p : (int) std::floor (p);
+}
+} // namespace
+
 double ModulatingDelayLine::read (const double* buffer, float mod) const
 {
     const float length = (float) bufferLength;
     float p = (currentSweepWidth * mod + currentDelay) * (-0.001f) * sampleRate + (float) writeIndex;
     if (p < 0.0f)
         p += length;
-    p = std::fmod (p, length);
+    p = wrapToBuffer (p, length);
 
-    const int i = (int) std::floor (p);
+    const int i = floorToInt (p);
     const int j = i + 1 < bufferLength ? i + 1 : 0;
     const double frac = (double) (p - (float) i);
     return frac * buffer[j] + (1.0 - frac) * buffer[i];

@@ -507,7 +507,7 @@ Whirlane::PanGains Whirlane::panGains (float sv) const
     const double panCentre = (1.0 - (double) width) * 0.5;
     const double p = reverseOn ? 1.0 - (double) sv : (double) sv;
     const double pos = p * 12.0;
-    const int k = (int) std::floor (pos);
+    const int k = pos >= 0.0 ? (int) pos : (int) std::floor (pos); // truncation is floor for pos >= 0
     const double f = pos - (double) k;
     const double pan = ((1.0 - f) * wTaperConst2Inv[k] + f * wTaperConst2Inv[k + 1]) * (double) width + panCentre;
     return { std::sqrt (pan) * sqrtTwo, std::sqrt (1.0 - pan) * sqrtTwo };
