@@ -20,7 +20,12 @@ set(WHIRLANE_DSP_SOURCES
 set(WHIRLANE_PROCESSOR_SOURCES
     ${CMAKE_SOURCE_DIR}/plugin/PluginProcessor.cpp
     ${CMAKE_SOURCE_DIR}/plugin/ParameterText.cpp
-    ${CMAKE_SOURCE_DIR}/plugin/PendingParameterChanges.cpp)
+    ${CMAKE_SOURCE_DIR}/plugin/PendingParameterChanges.cpp
+    ${CMAKE_SOURCE_DIR}/plugin/PresetDocument.cpp
+    ${CMAKE_SOURCE_DIR}/plugin/SafeXml.cpp)
+
+# The maker library, as JUCE-style modules.
+juce_add_module(${CMAKE_SOURCE_DIR}/modules/Tavori_core)
 
 set(WHIRLANE_DEFINITIONS
     JUCE_WEB_BROWSER=0
@@ -35,7 +40,7 @@ set(WHIRLANE_DEFINITIONS
 # benchmark and the render tool. VST3 hosting is on so they can load the built bundle.
 add_library(whirlane_juce STATIC)
 target_link_libraries(whirlane_juce
-    PRIVATE juce::juce_audio_utils juce::juce_audio_formats juce::juce_audio_processors
+    PRIVATE juce::juce_audio_utils juce::juce_audio_formats juce::juce_audio_processors Tavori_core
     PUBLIC juce::juce_recommended_config_flags PkgConfig::WHIRLANE_SYSLIBS)
 target_compile_definitions(whirlane_juce PUBLIC
     ${WHIRLANE_DEFINITIONS}

@@ -2,7 +2,11 @@
 
 #include <cmath>
 
+#include <Tavori_core/Tavori_core.h>
+
 #include "plugin/ParameterText.h"
+#include "plugin/PresetDocument.h"
+#include "plugin/SafeXml.h"
 
 namespace
 {
@@ -314,4 +318,363 @@ juce::AudioProcessorEditor* LumikerWhirlaneAudioProcessor::createEditor()
 juce::AudioProcessor* JUCE_CALLTYPE createPluginFilter()
 {
     return new LumikerWhirlaneAudioProcessor();
+}
+
+//==============================================================================
+void LumikerWhirlaneAudioProcessor::markChanged()
+{
+    needsCompare = true;
+    parametersChanged = true;
+}
+
+void LumikerWhirlaneAudioProcessor::pushActiveChannelToHost()
+{
+    for (int i = 0; i < getNumParameterMaps(); ++i)
+        setParameterNotifyingHostFromIndex (i, getParameterFromIndex (i));
+}
+
+void LumikerWhirlaneAudioProcessor::setCurrentProgram (int index)
+{
+    if (index < 0 || index >= numPrograms)
+        return;
+
+    currentProgram = index;
+    suspendProcessing (true);
+    paramsCalculated = false;
+    pushActiveChannelToHost();
+    if (isReady)
+        forceCalcParams (false);
+    suspendProcessing (false);
+
+    programChanged = true;
+    markChanged();
+}
+
+const juce::String LumikerWhirlaneAudioProcessor::getProgramName (int index)
+{
+    if (index < 0 || index >= numPrograms)
+        return {};
+
+    const auto& program = programs[(size_t) index];
+    const auto& path = program.presetPath[program.activeChannel.load()];
+    if (path.isEmpty())
+        return {};
+    return Tavori::Directory::presets (false).getChildFile (path).getFileNameWithoutExtension();
+}
+
+void LumikerWhirlaneAudioProcessor::switchChannel (int channel)
+{
+    activeProgram().activeChannel = juce::jlimit (0, ProgramSlot::numChannels - 1, channel);
+
+    suspendProcessing (true);
+    paramsCalculated = false;
+    pushActiveChannelToHost();
+    calc();
+    suspendProcessing (false);
+
+    markChanged();
+    updateHostDisplay (ChangeDetails().withLatencyChanged (true).withParameterInfoChanged (true).withProgramChanged (true));
+}
+
+void LumikerWhirlaneAudioProcessor::copyChannel()
+{
+    auto& program = activeProgram();
+    const int from = program.activeChannel;
+    auto& source = program.values[(size_t) from];
+    auto& target = program.values[(size_t) (1 - from)];
+    for (size_t k = 0; k < source.size(); ++k)
+        target[k] = source[k].load();
+}
+
+//==============================================================================
+void LumikerWhirlaneAudioProcessor::writeParameterElement (juce::XmlElement* parent, juce::XmlElement*, int program, int channel,
+                                                           int index, int maxValue, bool isChoice)
+{
+    if (parent == nullptr || program < 0 || program >= numPrograms || channel < 0 || channel >= ProgramSlot::numChannels
+        || index < 0 || index >= Whirlane::numParameters)
+        return;
+
+    const float value = programs[(size_t) program].values[(size_t) channel][(size_t) index];
+    const auto name = index < getNumParameterMaps() ? getParameterMap (index).name : juce::String();
+    if (auto element = PresetDocument::createValue (name, maxValue, isChoice, value))
+        parent->addChildElement (element.release());
+}
+
+void LumikerWhirlaneAudioProcessor::appendChannelValues (juce::XmlElement& parent, int program, int channel)
+{
+    for (const auto& map : parameterMaps)
+        writeParameterElement (&parent, nullptr, program, channel, map.parameterIndex, map.maxValue, map.isChoice);
+}
+
+std::unique_ptr<juce::XmlElement> LumikerWhirlaneAudioProcessor::writePreset (bool currentOnly)
+{
+    auto root = PresetDocument::createRoot();
+    auto properties = PresetDocument::createProperties();
+
+    if (currentOnly)
+    {
+        appendChannelValues (*properties, currentProgram, activeProgram().activeChannel);
+        root->addChildElement (properties.release());
+        return root;
+    }
+
+    properties->setAttribute ("activePreset", getCurrentProgram());
+    for (int p = 0; p < numPrograms; ++p)
+    {
+        auto* preset = properties->createNewChildElement ("Preset");
+        preset->setAttribute ("preset", p);
+        preset->setAttribute ("activeChannel", programs[(size_t) p].activeChannel.load());
+
+        for (int c = 0; c < ProgramSlot::numChannels; ++c)
+        {
+            auto* channel = preset->createNewChildElement ("Channel");
+            channel->setAttribute ("channel", c);
+            channel->setAttribute ("presetPath", programs[(size_t) p].presetPath[c]);
+            appendChannelValues (*channel, p, c);
+        }
+    }
+    root->addChildElement (properties.release());
+
+    auto* view = root->createNewChildElement (Tavori::ID::miscellaneous);
+    view->setAttribute (Tavori::ID::id, Tavori::ID::view);
+    view->setAttribute (Tavori::ID::value, viewState ? 1 : 0);
+    auto* scale = root->createNewChildElement (Tavori::ID::miscellaneous);
+    scale->setAttribute (Tavori::ID::id, Tavori::ID::scale);
+    scale->setAttribute (Tavori::ID::value, (double) uiScale);
+    return root;
+}
+
+std::unique_ptr<juce::XmlElement> LumikerWhirlaneAudioProcessor::writeCurrentProgram()
+{
+    auto root = PresetDocument::createRoot();
+    auto properties = PresetDocument::createProperties();
+    const auto& program = activeProgram();
+    properties->setAttribute ("activeChannel", program.activeChannel.load());
+
+    for (int c = 0; c < ProgramSlot::numChannels; ++c)
+    {
+        auto* channel = properties->createNewChildElement ("Channel");
+        channel->setAttribute ("channel", c);
+        channel->setAttribute ("presetPath", program.presetPath[c]);
+        appendChannelValues (*channel, currentProgram, c);
+    }
+    root->addChildElement (properties.release());
+    return root;
+}
+
+//==============================================================================
+void LumikerWhirlaneAudioProcessor::storePresetElement (juce::XmlElement* first, int program, int channel)
+{
+    if (program < 0 || program >= numPrograms || channel < 0 || channel >= ProgramSlot::numChannels)
+        return;
+
+    auto& values = programs[(size_t) program].values[(size_t) channel];
+    for (auto* element = first; element != nullptr; element = element->getNextElement())
+        for (const auto& map : parameterMaps)
+            if (const auto value = PresetDocument::decodeValue (map, *element))
+                values[(size_t) map.parameterIndex] = clampNormalised (*value);
+}
+
+void LumikerWhirlaneAudioProcessor::readPresetElement (juce::XmlElement* first)
+{
+    for (auto* element = first; element != nullptr; element = element->getNextElement())
+        for (const auto& map : parameterMaps)
+            if (const auto value = PresetDocument::decodeValue (map, *element))
+                setParameterNotifyingHostFromIndex (map.parameterIndex, clampNormalised (*value));
+}
+
+int LumikerWhirlaneAudioProcessor::readPreset (juce::XmlElement* document, bool isPresetFile)
+{
+    if (! isPresetFile)
+    {
+        if (! PresetDocument::isDocument (document))
+            return stateRead;
+
+        int selectedProgram = 0, selectedChannel = 0;
+        for (auto* properties : document->getChildWithTagNameIterator (PresetDocument::propertiesName))
+            readStateProperties (*properties, selectedProgram, selectedChannel);
+        readViewSettings (*document);
+
+        currentProgram = selectedProgram;
+        programs[(size_t) selectedProgram].activeChannel = selectedChannel;
+        setCurrentProgram (selectedProgram);
+        return stateRead;
+    }
+
+    if (! PresetDocument::isDocument (document))
+        return presetNotRead;
+    auto* properties = PresetDocument::findProperties (*document);
+    if (properties == nullptr)
+        return presetNotRead;
+    if (properties->getAttributeValue (0) != PresetDocument::productId)
+        return presetOfAnotherProduct;
+
+    suspendProcessing (true);
+    paramsCalculated = false;
+    readPresetElement (properties->getFirstChildElement());
+    if (isReady)
+        forceCalcParams (false);
+    suspendProcessing (false);
+
+    return properties->getAttributeValue (2).getDoubleValue() > 1.0 ? presetFromNewerVersion : presetApplied;
+}
+
+// Programs and channels beyond the table are ignored; attributes are read by position.
+void LumikerWhirlaneAudioProcessor::readStateProperties (const juce::XmlElement& properties, int& selectedProgram, int& selectedChannel)
+{
+    const int activePreset = properties.getAttributeValue (3).getIntValue();
+    int p = 0;
+    for (auto* preset = properties.getFirstChildElement(); preset != nullptr && p < numPrograms; preset = preset->getNextElement(), ++p)
+    {
+        auto& program = programs[(size_t) p];
+        const int presetChannel = preset->getAttributeValue (1).getIntValue();
+        program.activeChannel = juce::jlimit (0, ProgramSlot::numChannels - 1, presetChannel);
+
+        int n = 0;
+        for (auto* channel = preset->getFirstChildElement(); channel != nullptr && n < ProgramSlot::numChannels;
+             channel = channel->getNextElement(), ++n)
+        {
+            program.presetPath[n] = channel->getAttributeValue (1);
+            if (p == activePreset && n == presetChannel)
+            {
+                selectedProgram = p;
+                selectedChannel = n;
+            }
+            storePresetElement (channel->getFirstChildElement(), p, n);
+        }
+    }
+}
+
+void LumikerWhirlaneAudioProcessor::readViewSettings (const juce::XmlElement& document)
+{
+    if (auto* view = document.getChildByAttribute (Tavori::ID::id, Tavori::ID::view))
+        viewState = view->getBoolAttribute (Tavori::ID::value);
+
+    if (auto* scale = document.getChildByAttribute (Tavori::ID::id, Tavori::ID::scale))
+    {
+        // A scale that could not size a window is not taken over.
+        const auto value = (float) scale->getDoubleAttribute (Tavori::ID::value);
+        if (std::isfinite (value) && value >= minUiScale && value <= maxUiScale)
+            uiScale = value;
+    }
+}
+
+bool LumikerWhirlaneAudioProcessor::readCurrentProgram (juce::XmlElement* document)
+{
+    if (! PresetDocument::isDocument (document))
+        return false;
+
+    auto& program = activeProgram();
+    int n = 0;
+    for (auto* properties : document->getChildWithTagNameIterator (PresetDocument::propertiesName))
+    {
+        program.activeChannel = juce::jlimit (0, ProgramSlot::numChannels - 1, properties->getAttributeValue (3).getIntValue());
+        for (auto* channel : properties->getChildIterator())
+        {
+            if (n < ProgramSlot::numChannels)
+            {
+                program.presetPath[n] = channel->getAttributeValue (1);
+                storePresetElement (channel->getFirstChildElement(), currentProgram, n);
+            }
+            ++n;
+        }
+    }
+
+    setCurrentProgram (currentProgram);
+    return true;
+}
+
+//==============================================================================
+void LumikerWhirlaneAudioProcessor::comparePresetElement (juce::XmlElement* value, int& maxValue, float& current)
+{
+    if (value == nullptr)
+        return;
+
+    for (const auto& map : parameterMaps)
+    {
+        if (value->getAttributeValue (0) == map.name)
+        {
+            maxValue = map.maxValue;
+            current = getParameterFromIndex (map.parameterIndex);
+            return;
+        }
+    }
+}
+
+bool LumikerWhirlaneAudioProcessor::comparePreset (juce::XmlElement* document)
+{
+    if (! PresetDocument::isDocument (document) || document->getNumChildElements() == 0)
+        return false;
+
+    constexpr float tolerance = 0.00001f;
+    for (auto* properties : document->getChildWithTagNameIterator (PresetDocument::propertiesName))
+    {
+        for (auto* element : properties->getChildIterator())
+        {
+            int maxValue = -1;
+            float current = -1.0f;
+            comparePresetElement (element, maxValue, current);
+
+            if (maxValue == 0)
+            {
+                const float stored = PresetDocument::storedBoolean (*element);
+                const float live = current > 0.0f ? 1.0f : (current == 0.0f ? 0.0f : current);
+                if (std::abs (live - stored) >= tolerance)
+                    return true;
+            }
+            else if (maxValue > 0)
+            {
+                const float stored = element->getAllSubText().getFloatValue() / (float) maxValue;
+                if (std::abs (current - stored) >= tolerance)
+                    return true;
+            }
+        }
+    }
+    return false;
+}
+
+//==============================================================================
+void LumikerWhirlaneAudioProcessor::getStateInformation (juce::MemoryBlock& destData)
+{
+    copyXmlToBinary (*writePreset (false), destData);
+}
+
+void LumikerWhirlaneAudioProcessor::getCurrentProgramStateInformation (juce::MemoryBlock& destData)
+{
+    copyXmlToBinary (*writeCurrentProgram(), destData);
+}
+
+void LumikerWhirlaneAudioProcessor::setStateInformation (const void* data, int sizeInBytes)
+{
+    lastStateXml = SafeXml::fromBinary (data, sizeInBytes);
+    if (lastStateXml != nullptr)
+        readPreset (lastStateXml.get(), false);
+}
+
+void LumikerWhirlaneAudioProcessor::setCurrentProgramStateInformation (const void* data, int sizeInBytes)
+{
+    lastStateXml = SafeXml::fromBinary (data, sizeInBytes);
+    if (lastStateXml != nullptr)
+        readCurrentProgram (lastStateXml.get());
+}
+
+//==============================================================================
+int LumikerWhirlaneAudioProcessor::loadPresetFile (const juce::File& file)
+{
+    markChanged();
+    updateHostDisplay (ChangeDetails().withLatencyChanged (true).withParameterInfoChanged (true).withProgramChanged (true));
+
+    const auto document = SafeXml::parseFile (file);
+    const int result = readPreset (document.get(), true);
+    activeProgram().presetPath[activeProgram().activeChannel.load()] = file.getFullPathName();
+    return result;
+}
+
+bool LumikerWhirlaneAudioProcessor::savePresetFile (const juce::File& file)
+{
+    const bool saved = SafeXml::writeFile (*writePreset (true), file);
+    if (saved)
+        activeProgram().presetPath[activeProgram().activeChannel.load()] = file.getFullPathName();
+    needsCompare = true;
+    return saved;
 }

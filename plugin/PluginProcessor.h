@@ -20,6 +20,8 @@ public:
     static constexpr double minSampleRate = 8000.0;
     static constexpr double maxSampleRate = 768000.0;
     static constexpr float maxTempo = 1000.0f;
+    static constexpr float minUiScale = 0.5f;
+    static constexpr float maxUiScale = 2.0f;
 
     LumikerWhirlaneAudioProcessor();
     ~LumikerWhirlaneAudioProcessor() override;
@@ -35,13 +37,15 @@ public:
     bool isMidiEffect() const override { return false; }
     juce::AudioProcessorEditor* createEditor() override;
     bool hasEditor() const override { return true; }
-    int getNumPrograms() override { return 1; }
-    int getCurrentProgram() override { return 0; }
-    void setCurrentProgram (int) override {}
-    const juce::String getProgramName (int) override { return {}; }
+    int getNumPrograms() override { return numPrograms; }
+    int getCurrentProgram() override { return currentProgram; }
+    void setCurrentProgram (int index) override;
+    const juce::String getProgramName (int index) override;
     void changeProgramName (int, const juce::String&) override {}
-    void getStateInformation (juce::MemoryBlock&) override {}
-    void setStateInformation (const void*, int) override {}
+    void getStateInformation (juce::MemoryBlock& destData) override;
+    void getCurrentProgramStateInformation (juce::MemoryBlock& destData) override;
+    void setStateInformation (const void* data, int sizeInBytes) override;
+    void setCurrentProgramStateInformation (const void* data, int sizeInBytes) override;
     bool isBusesLayoutSupported (const BusesLayout& layouts) const override;
 
     void parameterValueChanged (int parameterIndex, float newValue) override;
@@ -53,6 +57,35 @@ public:
     void calc();
     void forceCalcParams (bool);
     void initDefaultPreset();
+
+    // Preset, state and program documents.
+    enum PresetResult
+    {
+        presetNotRead = 0,
+        presetApplied = 1,
+        presetOfAnotherProduct = 2,
+        presetFromNewerVersion = 4,
+        stateRead = 5
+    };
+    std::unique_ptr<juce::XmlElement> writePreset (bool currentOnly);
+    int readPreset (juce::XmlElement* document, bool isPresetFile);
+    std::unique_ptr<juce::XmlElement> writeCurrentProgram();
+    bool readCurrentProgram (juce::XmlElement* document);
+    void writeParameterElement (juce::XmlElement* parent, juce::XmlElement* ignored, int program, int channel, int index,
+                                int maxValue, bool isChoice);
+    void storePresetElement (juce::XmlElement* first, int program, int channel);
+    void readPresetElement (juce::XmlElement* first);
+    bool comparePreset (juce::XmlElement* document);
+    void comparePresetElement (juce::XmlElement* value, int& maxValue, float& current);
+
+    // Preset files: load applies the file to the live channel and records its path
+    // (returns a PresetResult); save writes the live channel and records the path.
+    int loadPresetFile (const juce::File& file);
+    bool savePresetFile (const juce::File& file);
+
+    // A/B: make a channel of the current program live, or copy the live one over the other.
+    void switchChannel (int channel);
+    void copyChannel();
 
     int getNumParameterMaps() const { return (int) parameterMaps.size(); }
     const TavoriParameterMap& getParameterMap (int index) const { return parameterMaps[(size_t) index]; }
@@ -100,6 +133,11 @@ private:
     float hostValue (int index) const;
     void applyPendingChanges();
     void readTempo();
+    void pushActiveChannelToHost();
+    void readStateProperties (const juce::XmlElement& properties, int& selectedProgram, int& selectedChannel);
+    void readViewSettings (const juce::XmlElement& document);
+    void appendChannelValues (juce::XmlElement& parent, int program, int channel);
+    void markChanged();
 
     Whirlane rotaryModule;
     PendingParameterChanges pendingChanges;

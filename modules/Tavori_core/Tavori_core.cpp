@@ -1,0 +1,3 @@
+#include "Tavori_core.h"
+
+#include "core/TavoriDirectory.cpp"
