@@ -22,7 +22,8 @@ set(WHIRLANE_PROCESSOR_SOURCES
     ${CMAKE_SOURCE_DIR}/plugin/ParameterText.cpp
     ${CMAKE_SOURCE_DIR}/plugin/PendingParameterChanges.cpp
     ${CMAKE_SOURCE_DIR}/plugin/PresetDocument.cpp
-    ${CMAKE_SOURCE_DIR}/plugin/SafeXml.cpp)
+    ${CMAKE_SOURCE_DIR}/plugin/SafeXml.cpp
+    ${CMAKE_SOURCE_DIR}/plugin/PluginSettings.cpp)
 
 # The maker library, as JUCE-style modules.
 juce_add_module(${CMAKE_SOURCE_DIR}/modules/Tavori_core)

@@ -552,10 +552,11 @@ void LumikerWhirlaneAudioProcessor::readViewSettings (const juce::XmlElement& do
 
     if (auto* scale = document.getChildByAttribute (Tavori::ID::id, Tavori::ID::scale))
     {
-        // A scale that could not size a window is not taken over.
+        // Below 0.5 the editor opens at its default size; above the largest window it is
+        // limited anyway, so the stored scale never leaves that range.
         const auto value = (float) scale->getDoubleAttribute (Tavori::ID::value);
-        if (std::isfinite (value) && value >= minUiScale && value <= maxUiScale)
-            uiScale = value;
+        if (std::isfinite (value))
+            uiScale = juce::jlimit (0.0f, maxUiScale, value);
     }
 }
 

@@ -20,7 +20,6 @@ public:
     static constexpr double minSampleRate = 8000.0;
     static constexpr double maxSampleRate = 768000.0;
     static constexpr float maxTempo = 1000.0f;
-    static constexpr float minUiScale = 0.5f;
     static constexpr float maxUiScale = 2.0f;
 
     LumikerWhirlaneAudioProcessor();

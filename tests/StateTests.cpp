@@ -286,7 +286,7 @@ TEST (State, ExcessProgramsChannelsAndOddValuesStayInsideTheTable)
     Processor processor;
     EXPECT_EQ (processor.readPreset (document.get(), false), 5);
     EXPECT_EQ (processor.getCurrentProgram(), 0);
-    EXPECT_EQ (processor.uiScale, 1.0f);
+    EXPECT_EQ (processor.uiScale, 2.0f);
     for (auto& program : processor.programs)
     {
         EXPECT_GE (program.activeChannel.load(), 0);
