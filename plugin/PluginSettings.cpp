@@ -21,11 +21,15 @@ juce::File PluginSettings::factoryPresetFolder()
 
 void PluginSettings::read (const juce::File& file)
 {
+    read (SafeXml::parseFile (file).get());
+}
+
+void PluginSettings::read (const juce::XmlElement* document)
+{
     v100Copied = false;
     defaultWidth = baseWidth;
     defaultHeight = baseHeight;
 
-    const auto document = SafeXml::parseFile (file);
     if (document == nullptr)
         return;
 

@@ -21,6 +21,7 @@ public:
     static juce::File factoryPresetFolder();
 
     void read (const juce::File& file = settingsFile());
+    void read (const juce::XmlElement* document);
     bool write (const juce::File& file = settingsFile()) const;
 
     // Copies the factory presets into the preset folder once per version (always when forced).
