@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dsp/LanePair.h"
 #include "dsp/ModuleBase.h"
 
 // Second-order filter in direct form I with seven response types; the engine's crossover.
@@ -28,11 +29,57 @@ public:
     void resetCoeffs() override;
     void resetBuffer() override;
 
-    void process (double& sample) override { sample = tick (sample, left); }
+    void process (double& sample) override
+    {
+        auto k = kernel<double>();
+        sample = k.tick (sample);
+        storeKernel (k);
+    }
+
     void process (double& l, double& r) override
     {
-        l = tick (l, left);
-        r = tick (r, right);
+        auto k = kernel<LanePair>();
+        const LanePair y = k.tick (LanePair (l, r));
+        l = y.left();
+        r = y.right();
+        storeKernel (k);
+    }
+
+    // Coefficients and memory copied out, so that a loop keeps them in registers rather than
+    // in members its output stores might alias. Lanes: double for the left channel alone,
+    // LanePair for both. Write back with storeKernel.
+    template <typename Lanes>
+    struct Kernel
+    {
+        Lanes b0, b1, b2, a1, a2;
+        Lanes y1, y2, x1, x2;
+
+        Lanes tick (Lanes x)
+        {
+            const Lanes y = ((b0 * x + b1 * x1) + b2 * x2) - a1 * y1 - a2 * y2;
+            x2 = x1;
+            x1 = x;
+            y2 = y1;
+            y1 = y;
+            return y;
+        }
+    };
+
+    template <typename Lanes>
+    Kernel<Lanes> kernel() const
+    {
+        return { Lanes (b0), Lanes (b1), Lanes (b2), Lanes (a1), Lanes (a2),
+                 fromChannels<Lanes> (left.y1, right.y1), fromChannels<Lanes> (left.y2, right.y2),
+                 fromChannels<Lanes> (left.x1, right.x1), fromChannels<Lanes> (left.x2, right.x2) };
+    }
+
+    template <typename Lanes>
+    void storeKernel (const Kernel<Lanes>& k)
+    {
+        toChannels (k.y1, left.y1, right.y1);
+        toChannels (k.y2, left.y2, right.y2);
+        toChannels (k.x1, left.x1, right.x1);
+        toChannels (k.x2, left.x2, right.x2);
     }
 
 private:
@@ -40,16 +87,6 @@ private:
     {
         double y1 = 0.0, y2 = 0.0, x1 = 0.0, x2 = 0.0;
     };
-
-    double tick (double x, State& s) const
-    {
-        const double y = ((b0 * x + b1 * s.x1) + b2 * s.x2) - a1 * s.y1 - a2 * s.y2;
-        s.x2 = s.x1;
-        s.x1 = x;
-        s.y2 = s.y1;
-        s.y1 = y;
-        return y;
-    }
 
     int type = lowPass;
     float frequency = 1000.0f;

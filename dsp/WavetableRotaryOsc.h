@@ -15,29 +15,61 @@ public:
 
     float getOscSignal() override
     {
-        if (! (increment == glideTarget))
+        auto k = kernel();
+        const float value = k.next();
+        storeKernel (k);
+        return value;
+    }
+
+    // The moving state copied out, so that a loop keeps it in registers rather than in
+    // members its output stores might alias. Write back with storeKernel.
+    struct Kernel
+    {
+        const float* table;
+        float increment, glideTarget, glideStep, currentIncrement, glideLengthInverse, readPosition;
+        int glideCount, glideLength;
+
+        float next()
         {
-            glideStep = (increment - currentIncrement) * glideLengthInverse;
-            glideCount = 0;
-            glideTarget = increment;
+            if (! (increment == glideTarget))
+            {
+                glideStep = (increment - currentIncrement) * glideLengthInverse;
+                glideCount = 0;
+                glideTarget = increment;
+            }
+            if (glideCount < glideLength)
+            {
+                ++glideCount;
+                currentIncrement += glideStep;
+            }
+
+            const float p = readPosition;
+            const int i = (int) p; // p is never negative, so truncation is floor
+            const int j = i < tableSize - 1 ? i + 1 : 0;
+            const float frac = p - (float) i;
+
+            float following = p + currentIncrement;
+            if (following >= (float) tableSize)
+                following -= (float) tableSize;
+            readPosition = following;
+
+            return (1.0f - frac) * table[i] + frac * table[j];
         }
-        if (glideCount < glideLength)
-        {
-            ++glideCount;
-            currentIncrement += glideStep;
-        }
+    };
 
-        const float p = readPosition;
-        const int i = (int) p; // p is never negative, so truncation is floor
-        const int j = i < tableSize - 1 ? i + 1 : 0;
-        const float frac = p - (float) i;
+    Kernel kernel() const
+    {
+        return { table, increment, glideTarget, glideStep, currentIncrement, glideLengthInverse,
+                 readPosition, glideCount, glideLength };
+    }
 
-        float next = p + currentIncrement;
-        if (next >= (float) tableSize)
-            next -= (float) tableSize;
-        readPosition = next;
-
-        return (1.0f - frac) * table[i] + frac * table[j];
+    void storeKernel (const Kernel& k)
+    {
+        glideTarget = k.glideTarget;
+        glideStep = k.glideStep;
+        currentIncrement = k.currentIncrement;
+        readPosition = k.readPosition;
+        glideCount = k.glideCount;
     }
 
     float getReadPosition() const { return readPosition; }

@@ -502,134 +502,173 @@ bool Whirlane::recoverFromNonFinite (float* left, float* right, int numSamples)
 }
 
 //==============================================================================
+namespace
+{
+// The stereo position law at one width and direction, worked out once per block.
+struct PanLaw
+{
+    double width;
+    double centre;
+    bool reverse;
+
+    PanLaw (float widthValue, bool reverseOn)
+        : width ((double) widthValue), centre ((1.0 - (double) widthValue) * 0.5), reverse (reverseOn)
+    {
+    }
+
+    Whirlane::PanGains gains (float sv) const
+    {
+        const double p = reverse ? 1.0 - (double) sv : (double) sv;
+        const double pos = p * 12.0;
+        const int k = pos >= 0.0 ? (int) pos : (int) std::floor (pos); // truncation is floor for pos >= 0
+        const double f = pos - (double) k;
+        const double pan = ((1.0 - f) * Whirlane::wTaperConst2Inv[k] + f * Whirlane::wTaperConst2Inv[k + 1]) * width
+                           + centre;
+        return { std::sqrt (pan) * sqrtTwo, std::sqrt (1.0 - pan) * sqrtTwo };
+    }
+};
+
+// Both channels run in the two lanes of LanePair; the stereo gains go without the rotor's
+// stereo motion unless it is on.
+struct StereoChannels
+{
+    using Lanes = LanePair;
+    static constexpr bool alwaysPanned = false;
+
+    float* left;
+    float* right;
+
+    LanePair read (int i) const { return LanePair ((double) left[i], (double) right[i]); }
+    void write (int i, LanePair out) const
+    {
+        left[i] = (float) out.left();
+        right[i] = (float) out.right();
+    }
+};
+
+// The mono path is the stereo left channel with the rotor's stereo motion always on.
+struct MonoChannels
+{
+    using Lanes = double;
+    static constexpr bool alwaysPanned = true;
+
+    float* buffer;
+
+    double read (int i) const { return (double) buffer[i]; }
+    void write (int i, double out) const { buffer[i] = (float) out; }
+};
+} // namespace
+
 Whirlane::PanGains Whirlane::panGains (float sv) const
 {
-    const double panCentre = (1.0 - (double) width) * 0.5;
-    const double p = reverseOn ? 1.0 - (double) sv : (double) sv;
-    const double pos = p * 12.0;
-    const int k = pos >= 0.0 ? (int) pos : (int) std::floor (pos); // truncation is floor for pos >= 0
-    const double f = pos - (double) k;
-    const double pan = ((1.0 - f) * wTaperConst2Inv[k] + f * wTaperConst2Inv[k + 1]) * (double) width + panCentre;
-    return { std::sqrt (pan) * sqrtTwo, std::sqrt (1.0 - pan) * sqrtTwo };
+    return PanLaw (width, reverseOn).gains (sv);
 }
 
 void Whirlane::processWhirlane (float* left, float* right, int numSamples)
 {
-    if (numSamples < 1)
-        return;
-
-    const double g = mixCompensation (mix);
-
-    for (int i = 0; i < numSamples; ++i)
-    {
-        const float cv = cosOsc.getOscSignal();
-        const float sv = sineOsc.getOscSignal();
-
-        const float target = distance + 1e-20f;
-        distanceSmoothed = (distanceSmoothed - target) * distanceCoeff + target;
-        const double m = distanceSmoothed;
-        const double am = ((1.0 - m) + ((double) cv * m - 1.0)) + 1.0;
-
-        const PanGains gains = stereoOn ? panGains (sv) : PanGains { 1.0, 1.0 };
-
-        const float r = 1.0f - cv;
-        float a[4];
-        for (int k = 0; k < 4; ++k)
-            a[k] = allpassDepth[k] * r + allpassOffset[k];
-
-        double xL = left[i], xR = right[i];
-        double dL = xL, dR = xR;
-        inputDcBlock.processHP (xL, xR);
-
-        double lowL = xL, lowR = xR, highL = xL, highR = xR;
-        lowSplit.process (lowL, lowR);
-        highSplit.process (highL, highR);
-
-        double scratchL, scratchR;
-        const float mLow = crossoverShiftOn ? 1.0f - r : r;
-        lowDelay.process (lowL, lowR, scratchL, scratchR, mLow, mLow);
-        highDelay.process (highL, highR, scratchL, scratchR, r, r);
-
-        for (int k = 0; k < 4; ++k)
-            allpass[k].process (lowL, lowR, a[k], a[k]);
-        for (int k = 0; k < 4; ++k)
-            allpass[4 + k].process (highL, highR, a[k], a[k]);
-
-        double outL, outR;
-        if (crossoverShiftOn)
-        {
-            outL = lowL * gains.b * (1.0 - am) + highL * gains.b * am;
-            outR = lowR * gains.a * (1.0 - am) + highR * gains.a * am;
-        }
-        else
-        {
-            outL = lowL * gains.a * am + highL * gains.b * am;
-            outR = lowR * gains.b * am + highR * gains.a * am;
-        }
-
-        outputDcBlock.processHP (outL, outR);
-        wetVolume.process (outL, outR);
-        dryVolume.process (dL, dR);
-        outL = (dL + outL) * g;
-        outR = (dR + outR) * g;
-        outputVolume.process (outL, outR);
-
-        left[i] = (float) outL;
-        right[i] = (float) outR;
-    }
+    if (numSamples >= 1)
+        run (StereoChannels { left, right }, numSamples);
 }
 
 void Whirlane::processWhirlane (float* buffer, int numSamples)
 {
-    if (numSamples < 1)
-        return;
+    if (numSamples >= 1)
+        run (MonoChannels { buffer }, numSamples);
+}
+
+// The per-sample loop for one channel or two. Every element's memory is copied into a local
+// kernel first and written back after, so the loop keeps it in registers: through the
+// member itself every output store might overwrite it, forcing reloads. Each expression is
+// evaluated as the scalar per-channel code evaluates it; a lane pair performs it for both
+// channels at once with the same bits.
+template <typename Channels>
+void Whirlane::run (Channels channels, int numSamples)
+{
+    using Lanes = typename Channels::Lanes;
 
     const double g = mixCompensation (mix);
+    const float target = distance + 1e-20f;
+    const float smoothing = distanceCoeff;
+    const bool panned = Channels::alwaysPanned || stereoOn;
+    const bool shifted = crossoverShiftOn;
+    const PanLaw panLaw (width, reverseOn);
+    float depths[4], offsets[4];
+    std::copy (allpassDepth, allpassDepth + 4, depths);
+    std::copy (allpassOffset, allpassOffset + 4, offsets);
+
+    auto cosine = cosOsc.kernel();
+    auto sine = sineOsc.kernel();
+    float smoothed = distanceSmoothed;
+    auto dcIn = inputDcBlock.kernel<Lanes>();
+    auto lowBand = lowSplit.kernel<Lanes>();
+    auto highBand = highSplit.kernel<Lanes>();
+    auto lowLine = lowDelay.kernel<Lanes>();
+    auto highLine = highDelay.kernel<Lanes>();
+    ModulatingAllpassFilter::Kernel<Lanes> phase[8];
+    for (int k = 0; k < 8; ++k)
+        phase[k] = allpass[k].kernel<Lanes>();
+    auto dcOut = outputDcBlock.kernel<Lanes>();
+    auto wet = wetVolume.kernel();
+    auto dry = dryVolume.kernel();
+    auto output = outputVolume.kernel();
 
     for (int i = 0; i < numSamples; ++i)
     {
-        const float cv = cosOsc.getOscSignal();
-        const float sv = sineOsc.getOscSignal();
+        const float cv = cosine.next();
+        const float sv = sine.next();
 
-        const float target = distance + 1e-20f;
-        distanceSmoothed = (distanceSmoothed - target) * distanceCoeff + target;
-        const double m = distanceSmoothed;
+        smoothed = (smoothed - target) * smoothing + target;
+        const double m = smoothed;
         const double am = ((1.0 - m) + ((double) cv * m - 1.0)) + 1.0;
 
-        const PanGains gains = panGains (sv);
+        // Left uses (a, b) for the low and high band, right (b, a).
+        const PanGains gains = panned ? panLaw.gains (sv) : PanGains { 1.0, 1.0 };
+        const Lanes direct = fromChannels<Lanes> (gains.a, gains.b);
+        const Lanes crossed = fromChannels<Lanes> (gains.b, gains.a);
 
         const float r = 1.0f - cv;
         float a[4];
         for (int k = 0; k < 4; ++k)
-            a[k] = allpassDepth[k] * r + allpassOffset[k];
+            a[k] = depths[k] * r + offsets[k];
 
-        double x = buffer[i];
-        double dry = x;
-        inputDcBlock.processHP (x);
+        Lanes x = channels.read (i);
+        Lanes dryIn = x;
+        x = dcIn.highPass (x);
 
-        double low = x, high = x;
-        lowSplit.process (low);
-        highSplit.process (high);
+        Lanes low = lowBand.tick (x);
+        Lanes high = highBand.tick (x);
 
-        double scratch;
-        const float mLow = crossoverShiftOn ? 1.0f - r : r;
-        lowDelay.process (low, scratch, mLow);
-        highDelay.process (high, scratch, r);
+        low = lowLine.process (low, shifted ? 1.0f - r : r);
+        high = highLine.process (high, r);
 
         for (int k = 0; k < 4; ++k)
-            allpass[k].process (low, a[k]);
+            low = phase[k].tick (low, (double) a[k]);
         for (int k = 0; k < 4; ++k)
-            allpass[4 + k].process (high, a[k]);
+            high = phase[4 + k].tick (high, (double) a[k]);
 
-        double out = crossoverShiftOn ? low * gains.b * (1.0 - am) + high * gains.b * am
-                                      : low * gains.a * am + high * gains.b * am;
+        Lanes out = shifted ? low * crossed * (1.0 - am) + high * crossed * am : low * direct * am + high * crossed * am;
 
-        outputDcBlock.processHP (out);
-        wetVolume.process (out);
-        dryVolume.process (dry);
-        out = (dry + out) * g;
-        outputVolume.process (out);
+        out = dcOut.highPass (out);
+        out = wet.apply (out);
+        dryIn = dry.apply (dryIn);
+        out = (dryIn + out) * g;
+        out = output.apply (out);
 
-        buffer[i] = (float) out;
+        channels.write (i, out);
     }
+
+    cosOsc.storeKernel (cosine);
+    sineOsc.storeKernel (sine);
+    distanceSmoothed = smoothed;
+    inputDcBlock.storeKernel (dcIn);
+    lowSplit.storeKernel (lowBand);
+    highSplit.storeKernel (highBand);
+    lowDelay.storeKernel (lowLine);
+    highDelay.storeKernel (highLine);
+    for (int k = 0; k < 8; ++k)
+        allpass[k].storeKernel (phase[k]);
+    outputDcBlock.storeKernel (dcOut);
+    wetVolume.storeKernel (wet);
+    dryVolume.storeKernel (dry);
+    outputVolume.storeKernel (output);
 }

@@ -122,6 +122,9 @@ private:
     void crossFade (float* left, float* right, int numSamples);
     bool recoverFromNonFinite (float* left, float* right, int numSamples);
 
+    template <typename Channels>
+    void run (Channels channels, int numSamples);
+
     WavetableCosRotaryOsc cosOsc;
     WavetableSineRotaryOsc sineOsc;
     float distanceCoeff = 0.0f;
