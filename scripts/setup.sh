@@ -15,6 +15,15 @@ rm -rf "$HOME/.vst3/$bundle"
 cp -R "build/plugin/LumikerWhirlane_artefacts/Release/VST3/$bundle" "$HOME/.vst3/"
 echo "Installed $HOME/.vst3/$bundle"
 
+# Factory presets go to the machine-wide folder; the plug-in copies them into the user's
+# preset folder the first time its window opens.
+factory="/opt/Application Support/Tavori/Default Presets/LumikerWhirlane/Ver.1.0.0"
+if mkdir -p "$factory" 2>/dev/null && cp resources/presets/*.lwhlp "$factory/" 2>/dev/null; then
+    echo "Installed the factory presets into $factory"
+else
+    echo "Cannot write $factory: run this script as root to install the factory presets."
+fi
+
 mkdir -p out
 build/tools/whirlane-render --plugin "$HOME/.vst3/$bundle" --signal chord --seconds 6 --output out/whirlane-demo.wav
 echo "Demo render: $(pwd)/out/whirlane-demo.wav"
