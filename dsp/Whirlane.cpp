@@ -26,6 +26,14 @@ bool isSwitchOn (float value)
     return value > 0.5f;
 }
 
+// Above Nyquist the pre-warped corner folds back and the pole leaves the unit circle (at
+// low sample rates and high Depth): keep every corner below 0.95 of Nyquist. From 44.1 kHz
+// up no setting comes near it.
+double maxAllpassCorner (double period)
+{
+    return 0.95 * M_PI / period;
+}
+
 double allpassPole (double omega, double period)
 {
     const double t = std::tan (omega * period * 0.5);
@@ -201,7 +209,7 @@ void Whirlane::calcPhaseMultiGain()
         const double C = stageCapacitance[stage];
         const double omegaR = (1.0 / (C * (R * twoPi))) * twoPi;
         const double kF = allpassPole (stageFixedCorner[stage], T);
-        const double kR = allpassPole (omegaR, T);
+        const double kR = allpassPole (std::min (omegaR, maxAllpassCorner (T)), T);
 
         allpassOffset[stage] = (float) std::min (kF, kR);
         allpassDepth[stage] = (float) std::max (kF, kR) - allpassOffset[stage];

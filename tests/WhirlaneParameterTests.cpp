@@ -196,3 +196,20 @@ TEST (WhirlaneParameters, StereoArrangementNoticeWaitsForTheMessageThread)
     EXPECT_EQ (listener.messages[0], "ModuleViewController arrangeModelInputsOutputs");
     module.removeActionListener (&listener);
 }
+
+TEST (WhirlaneParameters, AllpassPolesStayInsideTheUnitCircleAtEveryRate)
+{
+    for (float rate : { 8000.0f, 11025.0f, 16000.0f, 22050.0f, 32000.0f, 44100.0f, 96000.0f, 384000.0f })
+        for (float depthValue : { 0.0f, 0.5f, 0.7933f, 1.0f })
+        {
+            Whirlane module;
+            prepareModule (module, rate, { { Whirlane::depthIndex, depthValue } });
+            for (int stage = 0; stage < 4; ++stage)
+            {
+                const float lowest = module.getAllpassOffset (stage);
+                const float highest = lowest + module.getAllpassDepth (stage);
+                EXPECT_GT (lowest, -1.0f) << rate << " Hz, depth " << depthValue << ", stage " << stage;
+                EXPECT_LT (highest, 1.0f) << rate << " Hz, depth " << depthValue << ", stage " << stage;
+            }
+        }
+}

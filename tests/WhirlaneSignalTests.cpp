@@ -251,3 +251,29 @@ TEST (WhirlaneSignal, SampleRatesAndBlockLengthsGiveFiniteOutput)
             ASSERT_TRUE (allFinite (left) && allFinite (right)) << rate << " / " << blockLength;
         }
 }
+
+TEST (WhirlaneSignal, LowSampleRatesSoundLikeTheEffectNotSilenceOrNoise)
+{
+    for (float rate : { 8000.0f, 11025.0f, 12000.0f, 22050.0f, 32000.0f })
+        for (float depthValue : { 0.7933f, 1.0f })
+        {
+            Whirlane module;
+            prepareModule (module, rate, { { Whirlane::depthIndex, depthValue }, { Whirlane::stereoOnIndex, 1.0f } });
+            auto left = testSignal ((int) rate * 2, rate), right = left;
+            processStereo (module, left, right);
+
+            double inputSquares = 0.0, outputSquares = 0.0;
+            float peak = 0.0f;
+            const auto input = testSignal ((int) rate * 2, rate);
+            for (size_t i = (size_t) rate / 2; i < left.size(); ++i)
+            {
+                inputSquares += (double) input[i] * input[i];
+                outputSquares += (double) left[i] * left[i];
+                peak = std::max (peak, std::abs (left[i]));
+            }
+            const double gain = std::sqrt (outputSquares / inputSquares);
+            EXPECT_GT (gain, 0.5) << rate << " Hz, depth " << depthValue;
+            EXPECT_LT (gain, 3.0) << rate << " Hz, depth " << depthValue;
+            EXPECT_LT (peak, 3.0f) << rate << " Hz, depth " << depthValue;
+        }
+}
