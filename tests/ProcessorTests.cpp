@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/ExpectedParameters.h"
 #include "tests/ProcessorTestSupport.h"
 #include "tests/WhirlaneTestSupport.h"
 
@@ -22,41 +23,16 @@ void process (LumikerWhirlaneAudioProcessor& processor, juce::AudioBuffer<float>
 TEST (Processor, PublishesTheFourteenParametersWithTheirTexts)
 {
     LumikerWhirlaneAudioProcessor processor;
-    struct Expected
-    {
-        const char* id;
-        const char* name;
-        float value;
-        const char* text;
-        const char* label;
-    };
-    const Expected expected[] = {
-        { "LWhl_000000", "onBypass", 1.0f, "On", "" },
-        { "LWhl_000100", "reverseOn", 0.0f, "Off", "" },
-        { "LWhl_000200", "rate", 0.59454f, "6.73", "Hz" },
-        { "LWhl_000201", "rateSync", 3.0f / 18.0f, "1/1", "" },
-        { "LWhl_000300", "depth", 0.7933f, "7.93", "" },
-        { "LWhl_000400", "distance", 0.68994f, "6.90", "" },
-        { "LWhl_000500", "intensity", 1.0f, "10.00", "" },
-        { "LWhl_000600", "crossoverShiftOn", 0.0f, "Off", "" },
-        { "LWhl_000700", "crossoverFreq", 0.37727f, "379", "Hz" },
-        { "LWhl_000800", "mix", 0.58013f, "Dry: 42%, Wet: 58%", "" },
-        { "LWhl_000900", "level", 0.76244f, "7.62", "" },
-        { "LWhl_001000", "width", 0.5f, "50", "%" },
-        { "LWhl_001100", "stereoOn", 0.0f, "Off", "" },
-        { "LWhl_001200", "syncOn", 0.0f, "Off", "" },
-    };
-
-    ASSERT_EQ (processor.getParameters().size(), 14);
-    for (int i = 0; i < 14; ++i)
+    ASSERT_EQ (processor.getParameters().size(), numExpectedParameters);
+    for (int i = 0; i < numExpectedParameters; ++i)
     {
         auto& parameter = hostParameter (processor, i);
-        const auto& e = expected[i];
+        const auto& e = expectedParameters[i];
         EXPECT_EQ (parameter.getParameterID(), e.id);
         EXPECT_EQ (parameter.getName (100), e.name);
-        EXPECT_NEAR (parameter.getValue(), e.value, 1e-6f) << e.name;
-        EXPECT_NEAR (parameter.getDefaultValue(), e.value, 1e-6f) << e.name;
-        EXPECT_EQ (parameter.getCurrentValueAsText(), e.text) << e.name;
+        EXPECT_NEAR (parameter.getValue(), e.defaultValue, 1e-6f) << e.name;
+        EXPECT_NEAR (parameter.getDefaultValue(), e.defaultValue, 1e-6f) << e.name;
+        EXPECT_EQ (parameter.getCurrentValueAsText(), e.defaultText) << e.name;
         EXPECT_EQ (parameter.getLabel(), e.label) << e.name;
         EXPECT_TRUE (parameter.isAutomatable());
     }

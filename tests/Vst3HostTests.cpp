@@ -2,10 +2,10 @@
 
 #include <cmath>
 #include <cstring>
-#include <iterator>
 #include <ostream>
 #include <vector>
 
+#include "tests/ExpectedParameters.h"
 #include "tests/HostedWhirlane.h"
 
 // What a DAW sees when it loads the built bundle: its description, its parameters,
@@ -153,45 +153,14 @@ TEST_F (Vst3Host, NeitherTakesNorMakesMidi)
 }
 
 //==============================================================================
-namespace
-{
-struct ParameterRow
-{
-    const char* id;
-    const char* name;
-    float defaultValue;
-    const char* defaultText;
-    const char* label;
-    int steps; // 0: continuous
-};
-
-const ParameterRow parameterRows[] = {
-    { "LWhl_000000", "onBypass", 1.0f, "On", "", 2 },
-    { "LWhl_000100", "reverseOn", 0.0f, "Off", "", 2 },
-    { "LWhl_000200", "rate", 0.59454f, "6.73", "Hz", 0 },
-    { "LWhl_000201", "rateSync", 3.0f / 18.0f, "1/1", "", 19 },
-    { "LWhl_000300", "depth", 0.7933f, "7.93", "", 0 },
-    { "LWhl_000400", "distance", 0.68994f, "6.90", "", 0 },
-    { "LWhl_000500", "intensity", 1.0f, "10.00", "", 0 },
-    { "LWhl_000600", "crossoverShiftOn", 0.0f, "Off", "", 2 },
-    { "LWhl_000700", "crossoverFreq", 0.37727f, "379", "Hz", 0 },
-    { "LWhl_000800", "mix", 0.58013f, "Dry: 42%, Wet: 58%", "", 0 },
-    { "LWhl_000900", "level", 0.76244f, "7.62", "", 0 },
-    { "LWhl_001000", "width", 0.5f, "50", "%", 0 },
-    { "LWhl_001100", "stereoOn", 0.0f, "Off", "", 2 },
-    { "LWhl_001200", "syncOn", 0.0f, "Off", "", 2 },
-};
-constexpr int numOwnParameters = (int) std::size (parameterRows);
-} // namespace
-
 TEST_F (Vst3Host, ParametersAppearInHostOrderWithTheirDefaults)
 {
     const auto& parameters = host.plugin().getParameters();
-    ASSERT_GE (parameters.size(), numOwnParameters);
+    ASSERT_GE (parameters.size(), numExpectedParameters);
 
-    for (int index = 0; index < numOwnParameters; ++index)
+    for (int index = 0; index < numExpectedParameters; ++index)
     {
-        const auto& row = parameterRows[index];
+        const auto& row = expectedParameters[index];
         auto& parameter = *parameters[index];
         SCOPED_TRACE (row.name);
 
@@ -208,7 +177,7 @@ TEST_F (Vst3Host, ParametersAppearInHostOrderWithTheirDefaults)
 TEST_F (Vst3Host, OnlyTheWrapperAddsParametersAfterOurs)
 {
     const auto& parameters = host.plugin().getParameters();
-    for (int index = numOwnParameters; index < parameters.size(); ++index)
+    for (int index = numExpectedParameters; index < parameters.size(); ++index)
     {
         const auto name = parameters[index]->getName (1024);
         EXPECT_TRUE (name == "Bypass" || name == "Program") << "unexpected parameter " << name;
