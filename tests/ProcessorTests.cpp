@@ -13,6 +13,15 @@ juce::RangedAudioParameter& hostParameter (LumikerWhirlaneAudioProcessor& proces
     return *dynamic_cast<juce::RangedAudioParameter*> (processor.getParameters()[index]);
 }
 
+// The host parameters' values, keyed by engine parameter index.
+std::map<int, float> hostValues (LumikerWhirlaneAudioProcessor& processor)
+{
+    std::map<int, float> values;
+    for (int i = 0; i < Whirlane::numParameters; ++i)
+        values[i] = processor.getParameters()[i]->getValue();
+    return values;
+}
+
 void process (LumikerWhirlaneAudioProcessor& processor, juce::AudioBuffer<float>& buffer)
 {
     juce::MidiBuffer midi;
@@ -149,10 +158,7 @@ TEST (Processor, MonoInputFeedsTheStereoPathOfAStereoOutput)
     processor.prepareToPlay (44100.0, 512);
 
     Whirlane reference;
-    std::map<int, float> values;
-    for (int i = 0; i < 14; ++i)
-        values[i] = processor.getParameters()[i]->getValue();
-    prepareModule (reference, 44100.0f, values);
+    prepareModule (reference, 44100.0f, hostValues (processor));
 
     auto buffer = noiseBuffer (2, 512);
     std::vector<float> left (buffer.getReadPointer (0), buffer.getReadPointer (0) + 512), right = left;
@@ -170,10 +176,7 @@ TEST (Processor, MonoLayoutUsesTheMonoPath)
     processor.prepareToPlay (48000.0, 256);
 
     Whirlane reference;
-    std::map<int, float> values;
-    for (int i = 0; i < 14; ++i)
-        values[i] = processor.getParameters()[i]->getValue();
-    prepareModule (reference, 48000.0f, values, 256);
+    prepareModule (reference, 48000.0f, hostValues (processor), 256);
 
     auto buffer = noiseBuffer (1, 256);
     std::vector<float> mono (buffer.getReadPointer (0), buffer.getReadPointer (0) + 256);
