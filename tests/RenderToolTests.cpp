@@ -129,6 +129,33 @@ juce::StringArray fileNames (const juce::File& directory)
 
 const juce::StringArray shortChord { "--signal", "chord", "--seconds", "0.5" };
 
+const char* const productId = "example.tavori.LumikerWhirlane";
+
+juce::String valueElement (const char* name, const char* type, const char* text)
+{
+    return juce::String ("    <Value property=\"") + name + "\" type=\"" + type + "\">" + text + "</Value>\n";
+}
+
+// A preset laid out as the plug-in writes one, with the parts a test varies.
+juce::String presetDocument (const juce::String& values, const juce::String& product = productId,
+                             const juce::String& version = "1.0", const juce::String& root = "tavoriPatch")
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n\n<" + root + " version=\"1.0\">\n"
+           + "  <DeviceName>Lumiker Whirlane</DeviceName>\n"
+           + "  <Properties deviceProductID=\"" + product + "\" deviceVersion=\"1.0.0\" presetVersion=\"" + version + "\">\n"
+           + values + "  </Properties>\n</" + root + ">\n";
+}
+
+// Every parameter away from its default, the choice by index.
+const juce::String tunedValues = valueElement ("onBypass", "boolean", "true") + valueElement ("reverseOn", "boolean", "true")
+                                 + valueElement ("rate", "number", "0.25000") + valueElement ("rateSync", "number", "9")
+                                 + valueElement ("depth", "number", "0.30000") + valueElement ("distance", "number", "0.95000")
+                                 + valueElement ("intensity", "number", "0.40000")
+                                 + valueElement ("crossoverShiftOn", "boolean", "true")
+                                 + valueElement ("crossoverFreq", "number", "0.60000") + valueElement ("mix", "number", "0.90000")
+                                 + valueElement ("level", "number", "0.55000") + valueElement ("width", "number", "0.80000")
+                                 + valueElement ("stereoOn", "boolean", "true") + valueElement ("syncOn", "boolean", "true");
+
 //==============================================================================
 // Each bad invocation: non-zero exit, one line on stderr, nothing written.
 struct BadInvocation
@@ -167,6 +194,31 @@ const BadInvocation badInvocations[] = {
     { "unknownLayout", { "--layout", "surround", "--output", "{out}" } },
     { "pluginMissing", { "--plugin", "{dir}/none.vst3", "--seconds", "0.5", "--output", "{out}" } },
     { "pluginNotLoadable", { "--plugin", "{dir}/fake.vst3", "--seconds", "0.5", "--output", "{out}" } },
+    { "stateMissing", { "--state", "{dir}/missing.state", "--seconds", "0.5", "--output", "{out}" } },
+    { "stateIsDirectory", { "--state", "{dir}", "--seconds", "0.5", "--output", "{out}" } },
+    { "stateEmpty", { "--state", "{dir}/empty.state", "--seconds", "0.5", "--output", "{out}" } },
+    { "presetMissing", { "--preset", "{dir}/missing.lwhlp", "--seconds", "0.5", "--output", "{out}" } },
+    { "presetIsDirectory", { "--preset", "{dir}", "--seconds", "0.5", "--output", "{out}" } },
+    { "presetEmpty", { "--preset", "{dir}/empty.state", "--seconds", "0.5", "--output", "{out}" } },
+    { "presetNotXml", { "--preset", "{dir}/text.wav", "--seconds", "0.5", "--output", "{out}" } },
+    { "presetCutShort", { "--preset", "{dir}/cut.lwhlp", "--seconds", "0.5", "--output", "{out}" } },
+    { "presetOfAnotherProduct", { "--preset", "{dir}/foreign.lwhlp", "--seconds", "0.5", "--output", "{out}" } },
+    { "presetWithWrongRoot", { "--preset", "{dir}/root.lwhlp", "--seconds", "0.5", "--output", "{out}" } },
+    { "presetWithoutProperties", { "--preset", "{dir}/bare.lwhlp", "--seconds", "0.5", "--output", "{out}" } },
+    { "presetWithDtd", { "--preset", "{dir}/dtd.lwhlp", "--seconds", "0.5", "--output", "{out}" } },
+    { "presetNestedTooDeep", { "--preset", "{dir}/deep.lwhlp", "--seconds", "0.5", "--output", "{out}" } },
+    { "presetTooLarge", { "--preset", "{dir}/huge.lwhlp", "--seconds", "0.5", "--output", "{out}" } },
+    { "presetValueNotANumber", { "--preset", "{dir}/word.lwhlp", "--seconds", "0.5", "--output", "{out}" } },
+    { "programOutOfRange", { "--program", "12", "--seconds", "0.5", "--output", "{out}" } },
+    { "programNegative", { "--program", "-1", "--seconds", "0.5", "--output", "{out}" } },
+    { "programFraction", { "--program", "2.5", "--seconds", "0.5", "--output", "{out}" } },
+    { "programNotNumber", { "--program", "first", "--seconds", "0.5", "--output", "{out}" } },
+    { "saveStateInMissingDirectory", { "--save-state", "{dir}/nowhere/s.state" } },
+    { "saveStateIsDirectory", { "--save-state", "{dir}" } },
+    { "saveStateSameAsOutput", { "--save-state", "{out}", "--seconds", "0.5", "--output", "{out}" } },
+    { "saveStateWithSignalButNoOutput", { "--save-state", "{dir}/s.state", "--signal", "sine" } },
+    { "saveStateWithBadSetting", { "--save-state", "{dir}/s.state", "--set", "rate=2" } },
+    { "saveStateWithOutputInMissingDirectory", { "--save-state", "{dir}/s.state", "--seconds", "0.5", "--output", "{dir}/nowhere/out.wav" } },
 };
 
 void PrintTo (const BadInvocation& invocation, std::ostream* stream)
@@ -184,6 +236,23 @@ protected:
         const auto fakeLibrary = directory.getChildFile ("fake.vst3/Contents/x86_64-linux/fake.so");
         ASSERT_TRUE (fakeLibrary.getParentDirectory().createDirectory());
         ASSERT_TRUE (fakeLibrary.replaceWithText ("not a library"));
+
+        const auto good = presetDocument (tunedValues);
+        const std::pair<const char*, juce::String> files[] = {
+            { "empty.state", {} },
+            { "cut.lwhlp", good.substring (0, good.length() / 2) },
+            { "foreign.lwhlp", presetDocument (tunedValues, "example.other.Product") },
+            { "root.lwhlp", presetDocument (tunedValues, productId, "1.0", "otherPatch") },
+            { "bare.lwhlp", "<tavoriPatch version=\"1.0\"><DeviceName>Lumiker Whirlane</DeviceName></tavoriPatch>" },
+            { "dtd.lwhlp", "<!DOCTYPE tavoriPatch [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;\">]>\n"
+                           + presetDocument (valueElement ("rate", "number", "&b;")).fromFirstOccurrenceOf ("?>", false, false) },
+            { "deep.lwhlp", "<tavoriPatch>" + juce::String::repeatedString ("<a>", 1000) + juce::String::repeatedString ("</a>", 1000)
+                                + "</tavoriPatch>" },
+            { "huge.lwhlp", good + "<!-- " + juce::String::repeatedString ("padding ", 150000) + "-->\n" },
+            { "word.lwhlp", presetDocument (valueElement ("rate", "number", "fast")) },
+        };
+        for (const auto& [name, text] : files)
+            ASSERT_TRUE (directory.getChildFile (name).replaceWithText (text));
     }
 
     juce::StringArray arguments() const
@@ -212,15 +281,30 @@ TEST_P (BadInvocationTest, FailsWithOneLineAndWritesNothing)
 INSTANTIATE_TEST_SUITE_P (RenderTool, BadInvocationTest, testing::ValuesIn (badInvocations),
                           [] (const testing::TestParamInfo<BadInvocation>& info) { return std::string (info.param.name); });
 
-TEST_F (RenderToolTest, FailedRenderKeepsTheFileItWouldHaveReplaced)
+// Failures at different stages: in the plug-in's parameters, its programs, and the files to read.
+TEST_F (RenderToolTest, FailedRenderKeepsTheFilesItWouldHaveReplaced)
 {
-    ASSERT_TRUE (output.replaceWithText ("earlier render"));
-    auto arguments = shortChord;
-    arguments.addArray ({ "--set", "rate=2" });
+    const auto state = directory.getChildFile ("s.state");
+    const juce::StringArray failures[] = {
+        { "--set", "rate=2" },
+        { "--program", "12" },
+        { "--preset", directory.getChildFile ("missing.lwhlp").getFullPathName() },
+    };
 
-    EXPECT_NE (render (arguments).exitCode, 0);
-    EXPECT_EQ (output.loadFileAsString(), "earlier render");
-    EXPECT_EQ (fileNames (directory), juce::StringArray { "out.wav" });
+    for (const auto& failure : failures)
+    {
+        SCOPED_TRACE (failure.joinIntoString (" "));
+        ASSERT_TRUE (output.replaceWithText ("earlier render"));
+        ASSERT_TRUE (state.replaceWithText ("earlier state"));
+        auto arguments = shortChord;
+        arguments.addArray ({ "--save-state", state.getFullPathName() });
+        arguments.addArray (failure);
+
+        EXPECT_NE (render (arguments).exitCode, 0);
+        EXPECT_EQ (output.loadFileAsString(), "earlier render");
+        EXPECT_EQ (state.loadFileAsString(), "earlier state");
+        EXPECT_EQ (fileNames (directory), (juce::StringArray { "out.wav", "s.state" }));
+    }
 }
 
 //==============================================================================
@@ -385,12 +469,192 @@ TEST_F (RenderToolTest, SettingsAndTempoReachThePlugin)
     EXPECT_FALSE (sameSamples (renderSamples ({ "--tempo", "60", "--set", "syncOn=false" }), reference)) << "switch text ignored";
 }
 
+//==============================================================================
+// Presets, programs and saved states, set through the hosted instance as a host sets them.
+class HostSettingsTest : public RenderToolTest
+{
+protected:
+    void SetUp() override
+    {
+        RenderToolTest::SetUp();
+        const std::pair<const char*, juce::String> files[] = {
+            { "tuned.lwhlp", presetDocument (tunedValues) },
+            { "newer.lwhlp", presetDocument (tunedValues + valueElement ("futureKnob", "number", "0.5"), productId, "2.0") },
+            { "limited.lwhlp", presetDocument (valueElement ("rate", "number", "1.7") + valueElement ("level", "number", "3")
+                                               + valueElement ("width", "number", "-0.5") + valueElement ("stereoOn", "boolean", "true")) },
+            { "lastChoice.lwhlp", presetDocument (valueElement ("rateSync", "number", "25") + valueElement ("syncOn", "boolean", "true")) },
+            { "yes.lwhlp", presetDocument (valueElement ("onBypass", "boolean", "yes")) },
+            { "partial.lwhlp", presetDocument (valueElement ("mix", "number", "0.20000")) },
+            { "garbage.state", "\x01\x02 this is no state at all" },
+        };
+        for (const auto& [name, text] : files)
+            ASSERT_TRUE (directory.getChildFile (name).replaceWithText (text));
+    }
+
+    juce::StringArray expand (const std::vector<const char*>& arguments) const
+    {
+        juce::StringArray result;
+        for (const char* argument : arguments)
+            result.add (juce::String (argument)
+                            .replace ("{dir}", directory.getFullPathName())
+                            .replace ("{presets}", WHIRLANE_FACTORY_PRESETS));
+        return result;
+    }
+
+    juce::AudioBuffer<float> renderSamples (const std::vector<const char*>& extra) const
+    {
+        auto arguments = shortChord;
+        arguments.addArray (expand (extra));
+        const auto run = render (arguments);
+        EXPECT_EQ (run.exitCode, 0) << arguments.joinIntoString (" ");
+        return readWav (output).samples;
+    }
+
+    juce::File state() const { return directory.getChildFile ("saved.state"); }
+};
+
+struct AlikeRenders
+{
+    const char* name;
+    std::vector<const char*> first;
+    std::vector<const char*> second;
+    bool differsFromDefaults;
+};
+
+const AlikeRenders alikeRenders[] = {
+    { "presetIsItsValuesGivenWithSet",
+      { "--preset", "{dir}/tuned.lwhlp" },
+      { "--set", "onBypass=on", "--set", "reverseOn=on", "--set", "rate=0.25", "--set", "rateSync=1/4T", "--set", "depth=0.3",
+        "--set", "distance=0.95", "--set", "intensity=0.4", "--set", "crossoverShiftOn=on", "--set", "crossoverFreq=0.6",
+        "--set", "mix=0.9", "--set", "level=0.55", "--set", "width=0.8", "--set", "stereoOn=on", "--set", "syncOn=on" },
+      true },
+    { "factoryPresetIsItsValuesGivenWithSet",
+      { "--preset", "{presets}/Quarter Note Sync.lwhlp" },
+      { "--set", "onBypass=on", "--set", "reverseOn=off", "--set", "rate=0.59454", "--set", "rateSync=1/4", "--set", "depth=0.7933",
+        "--set", "distance=0.6", "--set", "intensity=1", "--set", "crossoverShiftOn=off", "--set", "crossoverFreq=0.37727",
+        "--set", "mix=0.58013", "--set", "level=0.76244", "--set", "width=0.7", "--set", "stereoOn=on", "--set", "syncOn=on" },
+      true },
+    { "numbersBeyondTheRangeAreLimited",
+      { "--preset", "{dir}/limited.lwhlp" },
+      { "--set", "rate=1", "--set", "level=1", "--set", "width=0", "--set", "stereoOn=on" },
+      true },
+    { "choiceIndexBeyondTheListIsTheLast",
+      { "--preset", "{dir}/lastChoice.lwhlp" },
+      { "--set", "rateSync=1/32T", "--set", "syncOn=on" },
+      true },
+    { "switchIsOnOnlyForTrue", { "--preset", "{dir}/yes.lwhlp" }, { "--set", "onBypass=off" }, true },
+    { "parametersThePresetLeavesOutKeepTheirValues", { "--preset", "{dir}/partial.lwhlp" }, { "--set", "mix=0.2" }, true },
+    { "settingsComeAfterThePreset", { "--preset", "{dir}/partial.lwhlp", "--set", "mix=0.7" }, { "--set", "mix=0.7" }, true },
+    // A program chosen after the preset would bring back the program's own values.
+    { "programComesBeforeThePreset", { "--program", "4", "--preset", "{dir}/tuned.lwhlp" }, { "--preset", "{dir}/tuned.lwhlp" }, true },
+    { "newerPresetIsApplied", { "--preset", "{dir}/newer.lwhlp" }, { "--preset", "{dir}/tuned.lwhlp" }, true },
+    { "stateThePluginCannotReadChangesNothing", { "--state", "{dir}/garbage.state" }, {}, false },
+};
+
+void PrintTo (const AlikeRenders& renders, std::ostream* stream)
+{
+    *stream << renders.name;
+}
+
+class AlikeRendersTest : public HostSettingsTest, public testing::WithParamInterface<AlikeRenders>
+{
+};
+
+TEST_P (AlikeRendersTest, GiveTheSameAudio)
+{
+    const auto first = renderSamples (GetParam().first);
+    EXPECT_TRUE (sameSamples (first, renderSamples (GetParam().second)));
+    EXPECT_EQ (! sameSamples (first, renderSamples ({})), GetParam().differsFromDefaults) << "the settings made no difference";
+}
+
+INSTANTIATE_TEST_SUITE_P (RenderTool, AlikeRendersTest, testing::ValuesIn (alikeRenders),
+                          [] (const testing::TestParamInfo<AlikeRenders>& info) { return std::string (info.param.name); });
+
+TEST_F (HostSettingsTest, NewerPresetAndUnknownNamesAreWarnedAbout)
+{
+    auto arguments = shortChord;
+    arguments.addArray ({ "--output", output.getFullPathName(), "--preset", directory.getChildFile ("newer.lwhlp").getFullPathName() });
+    const auto run = runTool (arguments, juce::ChildProcess::wantStdErr);
+
+    EXPECT_EQ (run.exitCode, 0);
+    const auto lines = juce::StringArray::fromLines (run.text.trimEnd());
+    ASSERT_EQ (lines.size(), 2) << run.text;
+    EXPECT_TRUE (lines[0].startsWith ("whirlane-render: warning: ") && lines[0].contains ("newer preset version (2.0)")) << lines[0];
+    EXPECT_TRUE (lines[1].startsWith ("whirlane-render: warning: ") && lines[1].contains ("\"futureKnob\"")) << lines[1];
+}
+
+// The settings go into program 3; the state holds every program and which one is chosen.
+TEST_F (HostSettingsTest, SavedStateRendersLikeTheSettingsItWasSavedWith)
+{
+    auto arguments = shortChord;
+    arguments.addArray (expand ({ "--program", "3", "--preset", "{dir}/tuned.lwhlp", "--set", "mix=0.3" }));
+    arguments.addArray ({ "--save-state", state().getFullPathName() });
+    const auto run = render (arguments);
+    ASSERT_EQ (run.exitCode, 0);
+    const auto original = readWav (output).samples;
+
+    const auto lines = juce::StringArray::fromLines (run.text.trimEnd());
+    ASSERT_EQ (lines.size(), 2) << run.text;
+    EXPECT_TRUE (lines[0].startsWith ("rendered 0.50 s at 48000 Hz: ch1 peak ")) << lines[0];
+    EXPECT_TRUE (lines[0].endsWith (" -> " + output.getFullPathName())) << lines[0];
+    EXPECT_EQ (lines[1], "saved state (" + juce::String (state().getSize()) + " bytes) -> " + state().getFullPathName());
+    EXPECT_GT (state().getSize(), 0);
+
+    const auto defaults = renderSamples ({});
+    ASSERT_FALSE (sameSamples (original, defaults));
+
+    const auto statePath = state().getFullPathName();
+    const char* const path = statePath.toRawUTF8();
+    struct Case
+    {
+        std::vector<const char*> arguments;
+        bool likeOriginal;
+    };
+    const Case cases[] = {
+        { { "--state", path }, true },
+        { { "--state", path, "--program", "3" }, true },
+        { { "--state", path, "--program", "0" }, false }, // untouched, so at its defaults
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (juce::StringArray (c.arguments.data(), (int) c.arguments.size()).joinIntoString (" "));
+        EXPECT_TRUE (sameSamples (renderSamples (c.arguments), c.likeOriginal ? original : defaults));
+    }
+}
+
+TEST_F (HostSettingsTest, SaveStateWithoutOutputWritesTheStateAlone)
+{
+    const auto settings = expand ({ "--program", "3", "--preset", "{dir}/tuned.lwhlp", "--set", "mix=0.3" });
+    const auto before = fileNames (directory);
+    auto arguments = settings;
+    arguments.addArray ({ "--save-state", state().getFullPathName() });
+    const auto run = runTool (arguments, juce::ChildProcess::wantStdOut);
+
+    ASSERT_EQ (run.exitCode, 0);
+    EXPECT_EQ (run.text, "saved state (" + juce::String (state().getSize()) + " bytes) -> " + state().getFullPathName() + "\n");
+    auto expectedFiles = before;
+    expectedFiles.add (state().getFileName());
+    expectedFiles.sort (false);
+    EXPECT_EQ (fileNames (directory), expectedFiles);
+
+    // The same state as a render with these settings saves.
+    juce::MemoryBlock alone;
+    ASSERT_TRUE (state().loadFileAsData (alone));
+    auto withRender = shortChord;
+    withRender.addArray (settings);
+    withRender.addArray ({ "--save-state", state().getFullPathName() });
+    ASSERT_EQ (render (withRender).exitCode, 0);
+    juce::MemoryBlock rendered;
+    ASSERT_TRUE (state().loadFileAsData (rendered));
+    EXPECT_EQ (alone, rendered);
+}
+
 TEST_F (RenderToolTest, HelpListsEveryOption)
 {
     const auto run = runTool ({ "--help" }, juce::ChildProcess::wantStdOut);
     EXPECT_EQ (run.exitCode, 0);
-    for (const char* option : { "--plugin", "--input", "--signal", "--seconds", "--output", "--format", "--set",
-                                "--sample-rate", "--block-size", "--layout", "--tempo" })
+    for (const char* option : { "--plugin", "--input", "--signal", "--seconds", "--output", "--format", "--set", "--state",
+                                "--program", "--preset", "--save-state", "--sample-rate", "--block-size", "--layout", "--tempo" })
         EXPECT_TRUE (run.text.contains (option)) << option;
 }
 } // namespace

@@ -1,5 +1,7 @@
 #include "tools/ParameterValue.h"
 
+#include <cmath>
+
 #include "tools/NumberText.h"
 #include "tools/RenderError.h"
 
@@ -25,6 +27,23 @@ float ParameterValue::parse (const juce::AudioProcessorParameter& parameter, con
     if (isChoice (parameter))
         throw RenderError ("not a choice (" + choiceTexts (parameter).joinIntoString ("|") + ") nor a number 0..1");
     throw RenderError ("not a number 0..1");
+}
+
+float ParameterValue::fromPreset (const juce::AudioProcessorParameter& parameter, const juce::String& text)
+{
+    if (isSwitch (parameter))
+        return text == "true" ? 1.0f : 0.0f;
+
+    const auto number = NumberText::parse (text);
+    if (! number)
+        throw RenderError ("not a number: \"" + text + "\"");
+
+    if (isChoice (parameter))
+    {
+        const int last = parameter.getNumSteps() - 1;
+        return (float) std::lround (juce::jlimit (0.0, (double) last, *number)) / (float) last;
+    }
+    return (float) juce::jlimit (0.0, 1.0, *number);
 }
 
 bool ParameterValue::isSwitch (const juce::AudioProcessorParameter& parameter)

@@ -28,6 +28,52 @@ RenderHost::~RenderHost()
     release();
 }
 
+void RenderHost::loadState (const juce::MemoryBlock& state)
+{
+    instance->setStateInformation (state.getData(), (int) state.getSize());
+}
+
+juce::MemoryBlock RenderHost::state()
+{
+    juce::MemoryBlock block;
+    instance->getStateInformation (block);
+    return block;
+}
+
+void RenderHost::selectProgram (int index)
+{
+    const int count = instance->getNumPrograms();
+    if (count <= 0)
+        throw RenderError ("--program: the plug-in has no programs");
+    if (index >= count)
+        throw RenderError ("--program: " + juce::String (index) + " is out of range (0 to " + juce::String (count - 1) + ")");
+    instance->setCurrentProgram (index);
+}
+
+// Parameters the preset does not name keep the values they have.
+juce::StringArray RenderHost::applyPreset (const PresetFile& preset)
+{
+    juce::StringArray unknown;
+    for (const auto& value : preset.values())
+    {
+        auto* parameter = parameterNamed (value.name);
+        if (parameter == nullptr)
+        {
+            unknown.add (value.name);
+            continue;
+        }
+        try
+        {
+            parameter->setValueNotifyingHost (ParameterValue::fromPreset (*parameter, value.text));
+        }
+        catch (const RenderError& error)
+        {
+            throw RenderError ("--preset " + preset.filePath() + ": value of \"" + value.name + "\": " + error.what());
+        }
+    }
+    return unknown;
+}
+
 void RenderHost::set (const juce::String& name, const juce::String& value)
 {
     auto& parameter = findParameter (name);
@@ -41,15 +87,22 @@ void RenderHost::set (const juce::String& name, const juce::String& value)
     }
 }
 
+juce::AudioProcessorParameter* RenderHost::parameterNamed (const juce::String& name) const
+{
+    for (auto* parameter : instance->getParameters())
+        if (parameter->getName (1024) == name)
+            return parameter;
+    return nullptr;
+}
+
 juce::AudioProcessorParameter& RenderHost::findParameter (const juce::String& name) const
 {
+    if (auto* parameter = parameterNamed (name))
+        return *parameter;
+
     juce::StringArray known;
     for (auto* parameter : instance->getParameters())
-    {
-        if (parameter->getName (1024) == name)
-            return *parameter;
         known.add (parameter->getName (1024));
-    }
     throw RenderError ("unknown parameter \"" + name + "\" (the plug-in has " + known.joinIntoString (", ") + ")");
 }
 

@@ -1,16 +1,19 @@
 // whirlane-render: renders audio offline through a VST3 plug-in, hosted as a DAW would.
 
 #include <iostream>
+#include <optional>
 
 #include <juce_events/juce_events.h>
 
 #include "tools/InputAudio.h"
 #include "tools/LevelMeter.h"
 #include "tools/OutputFile.h"
+#include "tools/PresetFile.h"
 #include "tools/ProgressBar.h"
 #include "tools/RenderError.h"
 #include "tools/RenderHost.h"
 #include "tools/RenderOptions.h"
+#include "tools/StateFile.h"
 
 namespace
 {
@@ -63,6 +66,44 @@ juce::String summary (const InputAudio& input, const LevelMeter& meter, const ju
            + meter.describe() + " -> " + output.getFullPathName();
 }
 
+void warn (const juce::String& message)
+{
+    std::cerr << "whirlane-render: warning: " << message << std::endl;
+}
+
+void applyPreset (RenderHost& host, const PresetFile& preset)
+{
+    if (preset.isFromNewerVersion())
+        warn (preset.filePath() + " is from a newer preset version (" + preset.versionText() + "); applying the values this version knows");
+    for (const auto& name : host.applyPreset (preset))
+        warn (preset.filePath() + ": the plug-in has no parameter \"" + name + "\"; ignored");
+}
+
+// In the order a host restores a session: state, program, preset, then single parameters.
+void applySettings (RenderHost& host, const RenderOptions& options, const juce::MemoryBlock& state,
+                    const std::optional<PresetFile>& preset)
+{
+    if (! state.isEmpty())
+        host.loadState (state);
+    if (options.program)
+        host.selectProgram (*options.program);
+    if (preset)
+        applyPreset (host, *preset);
+    for (const auto& [name, value] : options.settings)
+        host.set (name, value);
+}
+
+// The output stays a temporary file until the caller commits it; returns the summary line.
+juce::String render (RenderHost& host, const InputAudio& input, const RenderOptions& options, std::optional<OutputFile>& output)
+{
+    host.prepare (options.layout, input.sampleRate(), options.blockSize, options.tempo);
+    output.emplace (options.output, input.sampleRate(), options.outputChannels(), options.bitsPerSample());
+    LevelMeter meter (options.outputChannels());
+    renderBlocks (host, input, options.blockSize, *output, meter);
+    host.release();
+    return summary (input, meter, options.output);
+}
+
 int run (const juce::StringArray& arguments)
 {
     auto options = RenderOptions::parse (arguments);
@@ -74,19 +115,41 @@ int run (const juce::StringArray& arguments)
     if (options.plugin == juce::File())
         options.plugin = defaultPlugin();
 
-    const InputAudio input (options);
+    // Every file is read, and every file to write opened, before the plug-in loads: a wrong
+    // one fails fast.
+    std::optional<InputAudio> input;
+    if (options.renders())
+        input.emplace (options);
+    const auto state = options.state != juce::File() ? StateFile::load (options.state) : juce::MemoryBlock();
+    std::optional<PresetFile> preset;
+    if (options.preset != juce::File())
+        preset.emplace (options.preset);
+    std::optional<StateFile> savedState;
+    if (options.savesState())
+        savedState.emplace (options.saveState);
+
     RenderHost host (options.plugin);
-    for (const auto& [name, value] : options.settings)
-        host.set (name, value);
-    host.prepare (options.layout, input.sampleRate(), options.blockSize, options.tempo);
+    applySettings (host, options, state, preset);
+    juce::MemoryBlock stateToSave;
+    if (savedState)
+    {
+        stateToSave = host.state();
+        savedState->write (stateToSave);
+    }
 
-    OutputFile output (options.output, input.sampleRate(), options.outputChannels(), options.bitsPerSample());
-    LevelMeter meter (options.outputChannels());
-    renderBlocks (host, input, options.blockSize, output, meter);
-    host.release();
-    output.commit();
+    std::optional<OutputFile> output;
+    const auto rendered = input ? render (host, *input, options, output) : juce::String();
 
-    std::cout << summary (input, meter, options.output) << std::endl;
+    // Both files take their places only once everything has succeeded.
+    if (savedState)
+        savedState->commit();
+    if (output)
+        output->commit();
+
+    if (rendered.isNotEmpty())
+        std::cout << rendered << std::endl;
+    if (savedState)
+        std::cout << "saved state (" << stateToSave.getSize() << " bytes) -> " << options.saveState.getFullPathName() << std::endl;
     return 0;
 }
 } // namespace

@@ -1,6 +1,7 @@
 #include "tools/RenderOptions.h"
 
 #include <cmath>
+#include <limits>
 
 #include "tools/NumberText.h"
 #include "tools/RenderError.h"
@@ -33,6 +34,15 @@ int parseInteger (const juce::String& option, const juce::String& text, int low,
     const double value = parseInRange (option, text, low, high);
     if (value != std::floor (value))
         throw RenderError (option + ": not a whole number: \"" + text + "\"");
+    return (int) value;
+}
+
+// Only the plug-in knows how many programs it has; the host checks the upper end.
+int parseProgram (const juce::String& text)
+{
+    const double value = parseNumber ("--program", text);
+    if (value < 0.0 || value > std::numeric_limits<int>::max() || value != std::floor (value))
+        throw RenderError ("--program: not a program number (0, 1, 2 ...): \"" + text + "\"");
     return (int) value;
 }
 
@@ -87,7 +97,7 @@ const Option optionTable[] = {
       } },
     { "--seconds", "S", "length of a built-in signal in seconds (default 4)",
       [] (RenderOptions& o, const juce::String& v) { o.seconds = parseInRange ("--seconds", v, 0.001, 3600.0); } },
-    { "--output", "FILE", "WAV file to write (required); replaced only when the render succeeds",
+    { "--output", "FILE", "WAV file to write (required unless --save-state); replaced only when the render succeeds",
       [] (RenderOptions& o, const juce::String& v) { o.output = parseFile (v); } },
     { "--format", "float32|int24", "sample format of the output file (default float32)",
       [] (RenderOptions& o, const juce::String& v) {
@@ -96,6 +106,15 @@ const Option optionTable[] = {
     { "--set", "NAME=VALUE", "set a plug-in parameter by the name the plug-in reports; VALUE is a normalised "
                              "0..1 number, on/off (true/false) for switches, or a choice's text; repeatable",
       [] (RenderOptions& o, const juce::String& v) { o.settings.push_back (parseSetting (v)); } },
+    { "--state", "FILE", "host state to load first, as --save-state writes it (the plug-in's own state block)",
+      [] (RenderOptions& o, const juce::String& v) { o.state = parseFile (v); } },
+    { "--program", "N", "program to select after --state, before --preset and --set (0 to 11 for Lumiker Whirlane)",
+      [] (RenderOptions& o, const juce::String& v) { o.program = parseProgram (v); } },
+    { "--preset", "FILE", "Lumiker Whirlane preset (.lwhlp) to apply before --set",
+      [] (RenderOptions& o, const juce::String& v) { o.preset = parseFile (v); } },
+    { "--save-state", "FILE", "write the plug-in's state, once --state, --program, --preset and --set are applied; "
+                              "without --output nothing is rendered",
+      [] (RenderOptions& o, const juce::String& v) { o.saveState = parseFile (v); } },
     { "--sample-rate", "HZ", "sample rate (default 48000, or the input file's rate); a file at another rate is resampled",
       [] (RenderOptions& o, const juce::String& v) { o.sampleRate = parseInteger ("--sample-rate", v, 8000, 768000); } },
     { "--block-size", "N", "samples per processBlock call (default 512)",
@@ -144,8 +163,24 @@ RenderOptions RenderOptions::parse (const juce::StringArray& arguments)
 
 void RenderOptions::complete()
 {
-    if (output == juce::File())
+    if (savesState())
+    {
+        if (saveState.isDirectory())
+            throw RenderError ("state file is a directory: " + saveState.getFullPathName());
+        if (saveState == output)
+            throw RenderError ("--save-state and --output name the same file");
+    }
+
+    if (renders())
+        completeRender();
+    else if (! savesState())
         throw RenderError ("no --output FILE given (see --help)");
+    else if (hasInputFile() || signal.isNotEmpty() || seconds)
+        throw RenderError ("--input, --signal and --seconds need --output (without it only the state is saved)");
+}
+
+void RenderOptions::completeRender()
+{
     if (output.isDirectory())
         throw RenderError ("output is a directory: " + output.getFullPathName());
 
@@ -166,6 +201,7 @@ juce::String RenderOptions::helpText (const juce::File& defaultPlugin)
 {
     juce::String text;
     text << "usage: whirlane-render [options] --output FILE\n"
+         << "       whirlane-render [options] --save-state FILE\n"
          << "Renders audio through a VST3 plug-in the way a host does, offline, and writes a WAV file.\n\n";
 
     for (const auto& option : optionTable)

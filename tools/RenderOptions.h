@@ -21,6 +21,9 @@ public:
     int outputChannels() const { return layout == Layout::mono ? 1 : 2; }
     int bitsPerSample() const { return format == Format::float32 ? 32 : 24; }
     bool hasInputFile() const { return input != juce::File(); }
+    // Without --output only the state is saved, and nothing is rendered.
+    bool renders() const { return output != juce::File(); }
+    bool savesState() const { return saveState != juce::File(); }
 
     bool showHelp = false;
     juce::File plugin;
@@ -30,6 +33,11 @@ public:
     juce::File output;
     Format format = Format::float32;
     std::vector<std::pair<juce::String, juce::String>> settings;
+    // Applied in this order: state, program, preset, then the settings.
+    juce::File state;
+    std::optional<int> program;
+    juce::File preset;
+    juce::File saveState;
     std::optional<int> sampleRate;
     int blockSize = 512;
     Layout layout = Layout::stereo;
@@ -41,4 +49,5 @@ public:
 
 private:
     void complete();
+    void completeRender();
 };
