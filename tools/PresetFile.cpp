@@ -1,5 +1,7 @@
 #include "tools/PresetFile.h"
 
+#include "plugin/SafeXml.h"
+
 PresetFile::PresetFile (const juce::File& file) : path (file.getFullPathName())
 {
     const auto document = juce::parseXML (readText (file));
@@ -33,37 +35,9 @@ juce::String PresetFile::readText (const juce::File& file) const
     if (! stream.openedOk())
         throw problem ("cannot read the file");
     const auto text = stream.readEntireStreamAsString();
-    if (! isPlainXml (text))
+    if (! SafeXml::isAcceptable (text))
         throw problem ("not a Lumiker Whirlane preset (a DTD or nesting too deep)");
     return text;
-}
-
-// JUCE's parser expands DTD entities without bound and recurses once per level, so a
-// hostile file could hang or crash it; presets have neither.
-bool PresetFile::isPlainXml (const juce::String& text)
-{
-    if (text.containsIgnoreCase ("<!DOCTYPE") || text.containsIgnoreCase ("<!ENTITY"))
-        return false;
-
-    int depth = 0;
-    juce::juce_wchar previous = 0;
-    for (auto p = text.getCharPointer(); ! p.isEmpty(); ++p)
-    {
-        const auto c = *p;
-        if (c == '<')
-        {
-            const auto next = *(p + 1);
-            depth += next == '/' ? -1 : (next == '!' || next == '?' ? 0 : 1);
-            if (depth > maxDepth)
-                return false;
-        }
-        else if (c == '>' && previous == '/')
-        {
-            --depth;
-        }
-        previous = c;
-    }
-    return true;
 }
 
 RenderError PresetFile::problem (const juce::String& what) const

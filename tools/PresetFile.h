@@ -27,13 +27,11 @@ public:
     bool isFromNewerVersion() const { return version.getDoubleValue() > 1.0; }
     const juce::String& versionText() const { return version; }
 
-    static constexpr const char* productId = "example.tavori.LumikerWhirlane";
+    static constexpr const char* productId = WHIRLANE_BUNDLE_ID;
     static constexpr juce::int64 maxSize = 1024 * 1024;
-    static constexpr int maxDepth = 32;
 
 private:
     juce::String readText (const juce::File& file) const;
-    static bool isPlainXml (const juce::String& text);
     RenderError problem (const juce::String& what) const;
 
     juce::String path;
