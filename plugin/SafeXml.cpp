@@ -1,6 +1,7 @@
 #include "plugin/SafeXml.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <string>
 
@@ -59,18 +60,34 @@ bool SafeXml::isAcceptable (const juce::String& text)
     return ! text.containsIgnoreCase ("<!DOCTYPE") && ! text.containsIgnoreCase ("<!ENTITY") && nestingDepth (text.toStdString()) <= maxDepth;
 }
 
+bool SafeXml::isValidUtf8 (const void* data, size_t size)
+{
+    return juce::CharPointer_UTF8::isValidString (static_cast<const char*> (data), (int) juce::jmin (size, (size_t) INT_MAX));
+}
+
+// JUCE's parser walks characters past the end of a string that ends inside a multi-byte
+// sequence, so text must be valid UTF-8 before it gets there.
+std::unique_ptr<juce::XmlElement> SafeXml::parseBytes (const void* data, size_t size)
+{
+    if (data == nullptr || size == 0 || ! isValidUtf8 (data, size))
+        return {};
+    return parse (juce::String::fromUTF8 (static_cast<const char*> (data), (int) juce::jmin (size, (size_t) INT_MAX)));
+}
+
 std::unique_ptr<juce::XmlElement> SafeXml::parse (const juce::String& text)
 {
-    if (text.isEmpty() || ! isAcceptable (text))
+    const auto* raw = text.toRawUTF8();
+    if (text.isEmpty() || ! isValidUtf8 (raw, std::strlen (raw)) || ! isAcceptable (text))
         return {};
     return juce::parseXML (text);
 }
 
 std::unique_ptr<juce::XmlElement> SafeXml::parseFile (const juce::File& file)
 {
-    if (! file.existsAsFile() || file.getSize() > maxFileSize)
+    juce::MemoryBlock bytes;
+    if (! file.existsAsFile() || file.getSize() > maxFileSize || ! file.loadFileAsData (bytes))
         return {};
-    return parse (file.loadFileAsString());
+    return parseBytes (bytes.getData(), bytes.getSize());
 }
 
 std::unique_ptr<juce::XmlElement> SafeXml::fromBinary (const void* data, int sizeInBytes)
@@ -82,7 +99,7 @@ std::unique_ptr<juce::XmlElement> SafeXml::fromBinary (const void* data, int siz
     if (length <= 0)
         return {};
 
-    return parse (juce::String::fromUTF8 (static_cast<const char*> (data) + 8, juce::jmin (sizeInBytes - 8, length)));
+    return parseBytes (static_cast<const char*> (data) + 8, (size_t) juce::jmin (sizeInBytes - 8, length));
 }
 
 bool SafeXml::writeFile (const juce::XmlElement& document, const juce::File& file)

@@ -13,6 +13,7 @@ public:
     static constexpr juce::int64 maxFileSize = 16 * 1024 * 1024;
 
     static std::unique_ptr<juce::XmlElement> parse (const juce::String& text);
+    static std::unique_ptr<juce::XmlElement> parseBytes (const void* data, size_t size);
     static std::unique_ptr<juce::XmlElement> parseFile (const juce::File& file);
     // Unpacks JUCE's binary state envelope (as written by AudioProcessor::copyXmlToBinary).
     static std::unique_ptr<juce::XmlElement> fromBinary (const void* data, int sizeInBytes);
@@ -23,4 +24,5 @@ public:
     static bool writeFile (const juce::XmlElement& document, const juce::File& file);
 
     static bool isAcceptable (const juce::String& text);
+    static bool isValidUtf8 (const void* data, size_t size);
 };

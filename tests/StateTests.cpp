@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "plugin/PresetDocument.h"
+#include "plugin/SafeXml.h"
 #include "tests/ProcessorTestSupport.h"
 
 namespace
@@ -353,4 +354,16 @@ TEST (State, PresetFilesRoundTripAndFailedSavesKeepTheOldFile)
     EXPECT_EQ (file.loadFileAsString(), saved);
     EXPECT_EQ (folder.getFile().getNumberOfChildFiles (juce::File::findFiles), 1); // no temporary left behind
     folder.getFile().deleteRecursively();
+}
+
+TEST (State, TextThatIsNotUtf8IsRefusedBeforeParsing)
+{
+    // JUCE's parser reads past the end of such text; it must never get there.
+    const char brokenQuote[] = "<tavoriPatch><Properties a=\"\xe0\"/></tavoriPatch>";
+    const char cutSequence[] = "<tavoriPatch/>\xf0\x9f";
+    EXPECT_EQ (SafeXml::parseBytes (brokenQuote, sizeof (brokenQuote) - 1), nullptr);
+    EXPECT_EQ (SafeXml::parseBytes (cutSequence, sizeof (cutSequence) - 1), nullptr);
+
+    const juce::String valid = juce::CharPointer_UTF8 ("<tavoriPatch><DeviceName>Gr\xc3\xbc\xc3\x9f""e</DeviceName></tavoriPatch>");
+    EXPECT_NE (SafeXml::parse (valid), nullptr);
 }
