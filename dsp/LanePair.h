@@ -26,6 +26,12 @@ public:
     friend LanePair operator- (LanePair a, LanePair b) { return LanePair (_mm_sub_pd (a.lanes, b.lanes)); }
     friend LanePair operator* (LanePair a, LanePair b) { return LanePair (_mm_mul_pd (a.lanes, b.lanes)); }
 
+    // Correctly rounded per lane, as std::sqrt is.
+    friend LanePair sqrt (LanePair a) { return LanePair (_mm_sqrt_pd (a.lanes)); }
+
+    // (right, left)
+    LanePair swapped() const { return LanePair (_mm_shuffle_pd (lanes, lanes, 1)); }
+
 private:
     __m128d lanes;
 };

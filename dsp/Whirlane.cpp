@@ -524,7 +524,8 @@ struct PanLaw
     {
     }
 
-    Whirlane::PanGains gains (float sv) const
+    // The gains (a, b) as lanes: one SSE2 square root for both.
+    LanePair gains (float sv) const
     {
         const double p = reverse ? 1.0 - (double) sv : (double) sv;
         const double pos = p * 12.0;
@@ -532,9 +533,23 @@ struct PanLaw
         const double f = pos - (double) k;
         const double pan = ((1.0 - f) * Whirlane::wTaperConst2Inv[k] + f * Whirlane::wTaperConst2Inv[k + 1]) * width
                            + centre;
-        return { std::sqrt (pan) * sqrtTwo, std::sqrt (1.0 - pan) * sqrtTwo };
+        return sqrt (LanePair (pan, 1.0 - pan)) * LanePair (sqrtTwo);
     }
 };
+
+// The low band takes the direct gains, the high band the crossed ones: left (a, b) and
+// right (b, a); one channel alone is the left.
+void setBandGains (LanePair gains, LanePair& direct, LanePair& crossed)
+{
+    direct = gains;
+    crossed = gains.swapped();
+}
+
+void setBandGains (LanePair gains, double& direct, double& crossed)
+{
+    direct = gains.left();
+    crossed = gains.right();
+}
 
 // Both channels run in the two lanes of LanePair; the stereo gains go without the rotor's
 // stereo motion unless it is on.
@@ -569,7 +584,8 @@ struct MonoChannels
 
 Whirlane::PanGains Whirlane::panGains (float sv) const
 {
-    return PanLaw (width, reverseOn).gains (sv);
+    const LanePair gains = PanLaw (width, reverseOn).gains (sv);
+    return { gains.left(), gains.right() };
 }
 
 void Whirlane::processWhirlane (float* left, float* right, int numSamples)
@@ -584,99 +600,204 @@ void Whirlane::processWhirlane (float* buffer, int numSamples)
         run (MonoChannels { buffer }, numSamples);
 }
 
-// The per-sample loop for one channel or two. Every element's memory is copied into a local
-// kernel first and written back after, so the loop keeps it in registers: through the
-// member itself every output store might overwrite it, forcing reloads. Each expression is
-// evaluated as the scalar per-channel code evaluates it; a lane pair performs it for both
-// channels at once with the same bits.
+// The engine for one channel (Lanes = double) or two (LanePair), run over chunks of frames
+// in four stages: rotor, band split with Doppler delay, phase shifters, mix. Each stage is
+// a short loop whose memory stays in registers; one long loop with all of it could not
+// overlap consecutive frames, as one frame's chain of dependent operations is long. Each
+// value is computed by the same operations, in the same order, as frame by frame.
+//
+// Every element's coefficients and memory are copied into a kernel here and written back
+// after the block: through the members, every output store might have overwritten them.
+template <typename Lanes>
+class Whirlane::SignalPath
+{
+public:
+    static constexpr int chunkLength = 32;
+
+    // What one stage hands to the next for each frame of a chunk.
+    struct Chunk
+    {
+        float cv[chunkLength], sv[chunkLength];
+        float lowMod[chunkLength], highMod[chunkLength];
+        Lanes phaseCoeff[4][chunkLength];
+        Lanes am[chunkLength], direct[chunkLength], crossed[chunkLength];
+        Lanes dry[chunkLength], low[chunkLength], high[chunkLength];
+    };
+
+    SignalPath (const Whirlane& w, bool alwaysPanned)
+        : g (mixCompensation (w.mix)),
+          target (w.distance + 1e-20f),
+          smoothing (w.distanceCoeff),
+          panned (alwaysPanned || w.stereoOn),
+          shifted (w.crossoverShiftOn),
+          panLaw (w.width, w.reverseOn),
+          cosine (w.cosOsc.kernel()),
+          sine (w.sineOsc.kernel()),
+          smoothed (w.distanceSmoothed),
+          dcIn (w.inputDcBlock.kernel<Lanes>()),
+          lowBand (w.lowSplit.kernel<Lanes>()),
+          highBand (w.highSplit.kernel<Lanes>()),
+          lowLine (w.lowDelay.kernel<Lanes>()),
+          highLine (w.highDelay.kernel<Lanes>()),
+          dcOut (w.outputDcBlock.kernel<Lanes>()),
+          wet (w.wetVolume.kernel()),
+          dry (w.dryVolume.kernel()),
+          output (w.outputVolume.kernel())
+    {
+        std::copy (w.allpassDepth, w.allpassDepth + 4, depths);
+        std::copy (w.allpassOffset, w.allpassOffset + 4, offsets);
+        for (int k = 0; k < 8; ++k)
+            phase[k] = w.allpass[k].kernel<Lanes>();
+    }
+
+    void storeInto (Whirlane& w) const
+    {
+        w.cosOsc.storeKernel (cosine);
+        w.sineOsc.storeKernel (sine);
+        w.distanceSmoothed = smoothed;
+        w.inputDcBlock.storeKernel (dcIn);
+        w.lowSplit.storeKernel (lowBand);
+        w.highSplit.storeKernel (highBand);
+        w.lowDelay.storeKernel (lowLine);
+        w.highDelay.storeKernel (highLine);
+        for (int k = 0; k < 8; ++k)
+            w.allpass[k].storeKernel (phase[k]);
+        w.outputDcBlock.storeKernel (dcOut);
+        w.wetVolume.storeKernel (wet);
+        w.dryVolume.storeKernel (dry);
+        w.outputVolume.storeKernel (output);
+    }
+
+    template <typename Channels>
+    void process (Channels channels, int numSamples)
+    {
+        Chunk chunk;
+        for (int start = 0; start < numSamples; start += chunkLength)
+        {
+            const int n = std::min (chunkLength, numSamples - start);
+            turnRotor (chunk, n);
+            pan (chunk, n);
+            modulate (chunk, n);
+            splitBands (chunk, channels, start, n);
+            delay (lowLine, chunk.low, chunk.lowMod, n);
+            delay (highLine, chunk.high, chunk.highMod, n);
+            shiftPhase (chunk, n);
+            mix (chunk, channels, start, n);
+        }
+    }
+
+private:
+    // Rotor positions and the amplitude modulation.
+    void turnRotor (Chunk& c, int n)
+    {
+        for (int i = 0; i < n; ++i)
+        {
+            c.cv[i] = cosine.next();
+            c.sv[i] = sine.next();
+
+            smoothed = (smoothed - target) * smoothing + target;
+            const double m = smoothed;
+            c.am[i] = ((1.0 - m) + ((double) c.cv[i] * m - 1.0)) + 1.0;
+        }
+    }
+
+    // The stereo gains from the sine rotor; without stereo motion they stay at one.
+    void pan (Chunk& c, int n) const
+    {
+        for (int i = 0; i < n; ++i)
+            setBandGains (panned ? panLaw.gains (c.sv[i]) : LanePair (1.0), c.direct[i], c.crossed[i]);
+    }
+
+    // The modulation of the delays and the phase shifters from the cosine rotor.
+    void modulate (Chunk& c, int n) const
+    {
+        for (int i = 0; i < n; ++i)
+        {
+            const float r = 1.0f - c.cv[i];
+            for (int k = 0; k < 4; ++k)
+                c.phaseCoeff[k][i] = (double) (depths[k] * r + offsets[k]);
+            c.lowMod[i] = shifted ? 1.0f - r : r;
+            c.highMod[i] = r;
+        }
+    }
+
+    template <typename Channels>
+    void splitBands (Chunk& c, Channels channels, int start, int n)
+    {
+        for (int i = 0; i < n; ++i)
+        {
+            const Lanes in = channels.read (start + i);
+            c.dry[i] = in;
+            const Lanes x = dcIn.highPass (in);
+            c.low[i] = lowBand.tick (x);
+            c.high[i] = highBand.tick (x);
+        }
+    }
+
+    // The Doppler delay of one band, in place.
+    static void delay (ModulatingDelayLine::Kernel<Lanes>& line, Lanes* band, const float* mod, int n)
+    {
+        auto k = line;
+        for (int i = 0; i < n; ++i)
+            band[i] = k.process (band[i], mod[i]);
+        line = k;
+    }
+
+    void shiftPhase (Chunk& c, int n)
+    {
+        for (int i = 0; i < n; ++i)
+        {
+            Lanes low = c.low[i], high = c.high[i];
+            for (int k = 0; k < 4; ++k)
+                low = phase[k].tick (low, c.phaseCoeff[k][i]);
+            for (int k = 0; k < 4; ++k)
+                high = phase[4 + k].tick (high, c.phaseCoeff[k][i]);
+            c.low[i] = low;
+            c.high[i] = high;
+        }
+    }
+
+    template <typename Channels>
+    void mix (Chunk& c, Channels channels, int start, int n)
+    {
+        for (int i = 0; i < n; ++i)
+        {
+            const Lanes low = c.low[i], high = c.high[i], am = c.am[i], crossed = c.crossed[i];
+            Lanes out = shifted ? low * crossed * (Lanes (1.0) - am) + high * crossed * am
+                                : low * c.direct[i] * am + high * crossed * am;
+
+            out = dcOut.highPass (out);
+            out = wet.apply (out);
+            const Lanes dryOut = dry.apply (c.dry[i]);
+            out = (dryOut + out) * g;
+            out = output.apply (out);
+
+            channels.write (start + i, out);
+        }
+    }
+
+    const double g;
+    const float target;
+    const float smoothing;
+    const bool panned;
+    const bool shifted;
+    const PanLaw panLaw;
+    float depths[4], offsets[4];
+
+    WavetableRotaryOsc::Kernel cosine, sine;
+    float smoothed;
+    OnePole::Kernel<Lanes> dcIn;
+    BiquadFilter::Kernel<Lanes> lowBand, highBand;
+    ModulatingDelayLine::Kernel<Lanes> lowLine, highLine;
+    ModulatingAllpassFilter::Kernel<Lanes> phase[8];
+    OnePole::Kernel<Lanes> dcOut;
+    SmoothVolume::Kernel wet, dry, output;
+};
+
 template <typename Channels>
 void Whirlane::run (Channels channels, int numSamples)
 {
-    using Lanes = typename Channels::Lanes;
-
-    const double g = mixCompensation (mix);
-    const float target = distance + 1e-20f;
-    const float smoothing = distanceCoeff;
-    const bool panned = Channels::alwaysPanned || stereoOn;
-    const bool shifted = crossoverShiftOn;
-    const PanLaw panLaw (width, reverseOn);
-    float depths[4], offsets[4];
-    std::copy (allpassDepth, allpassDepth + 4, depths);
-    std::copy (allpassOffset, allpassOffset + 4, offsets);
-
-    auto cosine = cosOsc.kernel();
-    auto sine = sineOsc.kernel();
-    float smoothed = distanceSmoothed;
-    auto dcIn = inputDcBlock.kernel<Lanes>();
-    auto lowBand = lowSplit.kernel<Lanes>();
-    auto highBand = highSplit.kernel<Lanes>();
-    auto lowLine = lowDelay.kernel<Lanes>();
-    auto highLine = highDelay.kernel<Lanes>();
-    ModulatingAllpassFilter::Kernel<Lanes> phase[8];
-    for (int k = 0; k < 8; ++k)
-        phase[k] = allpass[k].kernel<Lanes>();
-    auto dcOut = outputDcBlock.kernel<Lanes>();
-    auto wet = wetVolume.kernel();
-    auto dry = dryVolume.kernel();
-    auto output = outputVolume.kernel();
-
-    for (int i = 0; i < numSamples; ++i)
-    {
-        const float cv = cosine.next();
-        const float sv = sine.next();
-
-        smoothed = (smoothed - target) * smoothing + target;
-        const double m = smoothed;
-        const double am = ((1.0 - m) + ((double) cv * m - 1.0)) + 1.0;
-
-        // Left uses (a, b) for the low and high band, right (b, a).
-        const PanGains gains = panned ? panLaw.gains (sv) : PanGains { 1.0, 1.0 };
-        const Lanes direct = fromChannels<Lanes> (gains.a, gains.b);
-        const Lanes crossed = fromChannels<Lanes> (gains.b, gains.a);
-
-        const float r = 1.0f - cv;
-        float a[4];
-        for (int k = 0; k < 4; ++k)
-            a[k] = depths[k] * r + offsets[k];
-
-        Lanes x = channels.read (i);
-        Lanes dryIn = x;
-        x = dcIn.highPass (x);
-
-        Lanes low = lowBand.tick (x);
-        Lanes high = highBand.tick (x);
-
-        low = lowLine.process (low, shifted ? 1.0f - r : r);
-        high = highLine.process (high, r);
-
-        for (int k = 0; k < 4; ++k)
-            low = phase[k].tick (low, (double) a[k]);
-        for (int k = 0; k < 4; ++k)
-            high = phase[4 + k].tick (high, (double) a[k]);
-
-        Lanes out = shifted ? low * crossed * (1.0 - am) + high * crossed * am : low * direct * am + high * crossed * am;
-
-        out = dcOut.highPass (out);
-        out = wet.apply (out);
-        dryIn = dry.apply (dryIn);
-        out = (dryIn + out) * g;
-        out = output.apply (out);
-
-        channels.write (i, out);
-    }
-
-    cosOsc.storeKernel (cosine);
-    sineOsc.storeKernel (sine);
-    distanceSmoothed = smoothed;
-    inputDcBlock.storeKernel (dcIn);
-    lowSplit.storeKernel (lowBand);
-    highSplit.storeKernel (highBand);
-    lowDelay.storeKernel (lowLine);
-    highDelay.storeKernel (highLine);
-    for (int k = 0; k < 8; ++k)
-        allpass[k].storeKernel (phase[k]);
-    outputDcBlock.storeKernel (dcOut);
-    wetVolume.storeKernel (wet);
-    dryVolume.storeKernel (dry);
-    outputVolume.storeKernel (output);
+    SignalPath<typename Channels::Lanes> path (*this, Channels::alwaysPanned);
+    path.process (channels, numSamples);
+    path.storeInto (*this);
 }

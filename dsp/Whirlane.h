@@ -122,6 +122,8 @@ private:
     void crossFade (float* left, float* right, int numSamples);
     bool recoverFromNonFinite (float* left, float* right, int numSamples);
 
+    template <typename Lanes>
+    class SignalPath;
     template <typename Channels>
     void run (Channels channels, int numSamples);
 
