@@ -681,7 +681,8 @@ public:
             splitBands (chunk, channels, start, n);
             delay (lowLine, chunk.low, chunk.lowMod, n);
             delay (highLine, chunk.high, chunk.highMod, n);
-            shiftPhase (chunk, n);
+            shiftPhase (phase, chunk.low, chunk.phaseCoeff, n);
+            shiftPhase (phase + 4, chunk.high, chunk.phaseCoeff, n);
             mix (chunk, channels, start, n);
         }
     }
@@ -743,18 +744,24 @@ private:
         line = k;
     }
 
-    void shiftPhase (Chunk& c, int n)
+    // Four phase shifters on one band, in place. One band per loop keeps the loop short
+    // enough for consecutive frames to overlap, and its eight memories in registers.
+    static void shiftPhase (ModulatingAllpassFilter::Kernel<Lanes>* stages, Lanes* band,
+                            const Lanes (&coefficients)[4][chunkLength], int n)
     {
+        auto s0 = stages[0], s1 = stages[1], s2 = stages[2], s3 = stages[3];
         for (int i = 0; i < n; ++i)
         {
-            Lanes low = c.low[i], high = c.high[i];
-            for (int k = 0; k < 4; ++k)
-                low = phase[k].tick (low, c.phaseCoeff[k][i]);
-            for (int k = 0; k < 4; ++k)
-                high = phase[4 + k].tick (high, c.phaseCoeff[k][i]);
-            c.low[i] = low;
-            c.high[i] = high;
+            Lanes x = band[i];
+            x = s0.tick (x, coefficients[0][i]);
+            x = s1.tick (x, coefficients[1][i]);
+            x = s2.tick (x, coefficients[2][i]);
+            band[i] = s3.tick (x, coefficients[3][i]);
         }
+        stages[0] = s0;
+        stages[1] = s1;
+        stages[2] = s2;
+        stages[3] = s3;
     }
 
     template <typename Channels>
