@@ -688,18 +688,25 @@ public:
     }
 
 private:
-    // Rotor positions and the amplitude modulation.
+    // Rotor positions and the amplitude modulation. Each stage works on local copies of
+    // the state it carries from frame to frame, so that the compiler keeps it in registers.
     void turnRotor (Chunk& c, int n)
     {
+        auto cos = cosine, sin = sine;
+        float s = smoothed;
         for (int i = 0; i < n; ++i)
         {
-            c.cv[i] = cosine.next();
-            c.sv[i] = sine.next();
+            const float cv = cos.next();
+            c.cv[i] = cv;
+            c.sv[i] = sin.next();
 
-            smoothed = (smoothed - target) * smoothing + target;
-            const double m = smoothed;
-            c.am[i] = ((1.0 - m) + ((double) c.cv[i] * m - 1.0)) + 1.0;
+            s = (s - target) * smoothing + target;
+            const double m = s;
+            c.am[i] = ((1.0 - m) + ((double) cv * m - 1.0)) + 1.0;
         }
+        cosine = cos;
+        sine = sin;
+        smoothed = s;
     }
 
     // The stereo gains from the sine rotor; without stereo motion they stay at one.
@@ -725,14 +732,19 @@ private:
     template <typename Channels>
     void splitBands (Chunk& c, Channels channels, int start, int n)
     {
+        auto dc = dcIn;
+        auto lowFilter = lowBand, highFilter = highBand;
         for (int i = 0; i < n; ++i)
         {
             const Lanes in = channels.read (start + i);
             c.dry[i] = in;
-            const Lanes x = dcIn.highPass (in);
-            c.low[i] = lowBand.tick (x);
-            c.high[i] = highBand.tick (x);
+            const Lanes x = dc.highPass (in);
+            c.low[i] = lowFilter.tick (x);
+            c.high[i] = highFilter.tick (x);
         }
+        dcIn = dc;
+        lowBand = lowFilter;
+        highBand = highFilter;
     }
 
     // The Doppler delay of one band, in place.
@@ -767,20 +779,26 @@ private:
     template <typename Channels>
     void mix (Chunk& c, Channels channels, int start, int n)
     {
+        auto dc = dcOut;
+        auto wetGain = wet, dryGain = dry, outputGain = output;
         for (int i = 0; i < n; ++i)
         {
             const Lanes low = c.low[i], high = c.high[i], am = c.am[i], crossed = c.crossed[i];
             Lanes out = shifted ? low * crossed * (Lanes (1.0) - am) + high * crossed * am
                                 : low * c.direct[i] * am + high * crossed * am;
 
-            out = dcOut.highPass (out);
-            out = wet.apply (out);
-            const Lanes dryOut = dry.apply (c.dry[i]);
+            out = dc.highPass (out);
+            out = wetGain.apply (out);
+            const Lanes dryOut = dryGain.apply (c.dry[i]);
             out = (dryOut + out) * g;
-            out = output.apply (out);
+            out = outputGain.apply (out);
 
             channels.write (start + i, out);
         }
+        dcOut = dc;
+        wet = wetGain;
+        dry = dryGain;
+        output = outputGain;
     }
 
     const double g;
