@@ -617,7 +617,7 @@ public:
     // What one stage hands to the next for each frame of a chunk.
     struct Chunk
     {
-        float cv[chunkLength], sv[chunkLength];
+        float sv[chunkLength];
         float lowMod[chunkLength], highMod[chunkLength];
         Lanes phaseCoeff[4][chunkLength];
         Lanes am[chunkLength], direct[chunkLength], crossed[chunkLength];
@@ -677,7 +677,6 @@ public:
             const int n = std::min (chunkLength, numSamples - start);
             turnRotor (chunk, n);
             pan (chunk, n);
-            modulate (chunk, n);
             splitBands (chunk, channels, start, n);
             delay (lowLine, chunk.low, chunk.lowMod, n);
             delay (highLine, chunk.high, chunk.highMod, n);
@@ -688,8 +687,9 @@ public:
     }
 
 private:
-    // Rotor positions and the amplitude modulation. Each stage works on local copies of
-    // the state it carries from frame to frame, so that the compiler keeps it in registers.
+    // Rotor positions, the amplitude modulation and the modulation of the delays and phase
+    // shifters. Each stage works on local copies of the state it carries from frame to
+    // frame, so that the compiler keeps it in registers.
     void turnRotor (Chunk& c, int n)
     {
         auto cos = cosine, sin = sine;
@@ -697,12 +697,17 @@ private:
         for (int i = 0; i < n; ++i)
         {
             const float cv = cos.next();
-            c.cv[i] = cv;
             c.sv[i] = sin.next();
 
             s = (s - target) * smoothing + target;
             const double m = s;
             c.am[i] = ((1.0 - m) + ((double) cv * m - 1.0)) + 1.0;
+
+            const float r = 1.0f - cv;
+            for (int k = 0; k < 4; ++k)
+                c.phaseCoeff[k][i] = (double) (depths[k] * r + offsets[k]);
+            c.lowMod[i] = shifted ? 1.0f - r : r;
+            c.highMod[i] = r;
         }
         cosine = cos;
         sine = sin;
@@ -714,19 +719,6 @@ private:
     {
         for (int i = 0; i < n; ++i)
             setBandGains (panned ? panLaw.gains (c.sv[i]) : LanePair (1.0), c.direct[i], c.crossed[i]);
-    }
-
-    // The modulation of the delays and the phase shifters from the cosine rotor.
-    void modulate (Chunk& c, int n) const
-    {
-        for (int i = 0; i < n; ++i)
-        {
-            const float r = 1.0f - c.cv[i];
-            for (int k = 0; k < 4; ++k)
-                c.phaseCoeff[k][i] = (double) (depths[k] * r + offsets[k]);
-            c.lowMod[i] = shifted ? 1.0f - r : r;
-            c.highMod[i] = r;
-        }
     }
 
     template <typename Channels>
