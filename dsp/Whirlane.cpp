@@ -601,10 +601,11 @@ void Whirlane::processWhirlane (float* buffer, int numSamples)
 }
 
 // The engine for one channel (Lanes = double) or two (LanePair), run over chunks of frames
-// in four stages: rotor, band split with Doppler delay, phase shifters, mix. Each stage is
-// a short loop whose memory stays in registers; one long loop with all of it could not
-// overlap consecutive frames, as one frame's chain of dependent operations is long. Each
-// value is computed by the same operations, in the same order, as frame by frame.
+// in stages: rotor and modulation, pan, band split, each band's Doppler delay, each band's
+// phase shifters, mix. Each stage is a short loop whose memory stays in registers; one long
+// loop with all of it could not overlap consecutive frames, as one frame's chain of
+// dependent operations is long. Each value is computed by the same operations, in the
+// same order, as frame by frame.
 //
 // Every element's coefficients and memory are copied into a kernel here and written back
 // after the block: through the members, every output store might have overwritten them.
