@@ -127,9 +127,19 @@ public:
             float p = (sweep.current * mod + delay.current) * (-0.001f) * sampleRate + (float) writeIndex;
             if (p < 0.0f)
                 p += bufferEnd;
-            p = wrapToBuffer (p, bufferEnd);
 
-            const int i = floorToInt (p);
+            // Inside the buffer, as it always is in use, fmod changes nothing and floor is
+            // truncation: one test for both.
+            int i;
+            if (p >= 0.0f && p < bufferEnd)
+            {
+                i = (int) p;
+            }
+            else
+            {
+                p = wrapToBuffer (p, bufferEnd);
+                i = floorToInt (p);
+            }
             const int j = i + 1 < length ? i + 1 : 0;
             return { i, j, (double) (p - (float) i) };
         }
