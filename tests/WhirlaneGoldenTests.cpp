@@ -1,6 +1,8 @@
 // Golden outputs of the engine: each case renders a deterministic signal through the module
 // and compares a hash of the exact output bits with committed values. Any change in the
-// arithmetic (a reordered sum, a different rounding, a block-boundary slip) shows up here.
+// arithmetic that reaches the output (a different rounding, a block-boundary slip) shows up
+// here. The engine works in double and rounds to float at the end, so a change that moves
+// an inner double by an ulp or so usually rounds to the same float and goes unseen.
 //
 // Regenerate the committed file (only when an output change is intended):
 //   WHIRLANE_WRITE_GOLDEN=1 ./whirlane_golden_tests
@@ -103,6 +105,12 @@ std::vector<GoldenCase> goldenCases()
         { "parameter-moves-blocks-37", 44100.0f, { { W::stereoOnIndex, 1.0f } }, 37, 120.0f, false, 1.5, -1.0, moves },
         { "mono-parameter-moves", 48000.0f, {}, 512, 120.0f, true, 1.5, -1.0, moves },
     };
+}
+
+// Failures name the case rather than dump its bytes.
+void PrintTo (const GoldenCase& c, std::ostream* os)
+{
+    *os << c.name;
 }
 
 struct Rendered
