@@ -327,6 +327,14 @@ void LumikerWhirlaneAudioProcessor::markChanged()
     parametersChanged = true;
 }
 
+// A whole set changed under the host's feet (channel switch, preset load): tell the
+// editor and the host.
+void LumikerWhirlaneAudioProcessor::markSetReplaced()
+{
+    markChanged();
+    updateHostDisplay (ChangeDetails().withLatencyChanged (true).withParameterInfoChanged (true).withProgramChanged (true));
+}
+
 void LumikerWhirlaneAudioProcessor::pushActiveChannelToHost()
 {
     for (int i = 0; i < getNumParameterMaps(); ++i)
@@ -372,8 +380,7 @@ void LumikerWhirlaneAudioProcessor::switchChannel (int channel)
     calc();
     suspendProcessing (false);
 
-    markChanged();
-    updateHostDisplay (ChangeDetails().withLatencyChanged (true).withParameterInfoChanged (true).withProgramChanged (true));
+    markSetReplaced();
 }
 
 void LumikerWhirlaneAudioProcessor::copyChannel()
@@ -662,8 +669,7 @@ void LumikerWhirlaneAudioProcessor::setCurrentProgramStateInformation (const voi
 //==============================================================================
 int LumikerWhirlaneAudioProcessor::loadPresetFile (const juce::File& file)
 {
-    markChanged();
-    updateHostDisplay (ChangeDetails().withLatencyChanged (true).withParameterInfoChanged (true).withProgramChanged (true));
+    markSetReplaced();
 
     const auto document = SafeXml::parseFile (file);
     const int result = readPreset (document.get(), true);

@@ -137,6 +137,7 @@ private:
     void readViewSettings (const juce::XmlElement& document);
     void appendChannelValues (juce::XmlElement& parent, int program, int channel);
     void markChanged();
+    void markSetReplaced();
 
     Whirlane rotaryModule;
     PendingParameterChanges pendingChanges;
