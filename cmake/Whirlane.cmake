@@ -27,6 +27,26 @@ set(WHIRLANE_PROCESSOR_SOURCES
 
 # The maker library, as JUCE-style modules.
 juce_add_module(${CMAKE_SOURCE_DIR}/modules/Tavori_core)
+juce_add_module(${CMAKE_SOURCE_DIR}/modules/Tavori_gui)
+juce_add_module(${CMAKE_SOURCE_DIR}/modules/Tavori_animation)
+
+# Fonts, images and icon artwork are compiled in: the plug-in reads no resource files.
+juce_add_binary_data(tavori_fonts NAMESPACE TavoriFontData HEADER_NAME TavoriFontData.h SOURCES
+    ${CMAKE_SOURCE_DIR}/resources/fonts/OpenSans-Medium.ttf
+    ${CMAKE_SOURCE_DIR}/resources/fonts/OpenSans-Regular.ttf
+    ${CMAKE_SOURCE_DIR}/resources/fonts/OpenSans-SemiBold.ttf
+    ${CMAKE_SOURCE_DIR}/resources/fonts/OpenSans-Bold.ttf)
+juce_add_binary_data(whirlane_images NAMESPACE LumikerWhirlaneImages HEADER_NAME LumikerWhirlaneImages.h SOURCES
+    ${CMAKE_SOURCE_DIR}/resources/images/background.png
+    ${CMAKE_SOURCE_DIR}/resources/images/bypass.png
+    ${CMAKE_SOURCE_DIR}/resources/images/slider.png)
+set(WHIRLANE_RESOURCE_DATA tavori_fonts whirlane_images)
+
+set(WHIRLANE_TOOLKIT_SOURCES
+    ${CMAKE_SOURCE_DIR}/modules/Tavori_gui/Tavori_gui.cpp
+    ${CMAKE_SOURCE_DIR}/modules/Tavori_animation/Tavori_animation.cpp)
+
+set(WHIRLANE_EDITOR_SOURCES)
 
 set(WHIRLANE_DEFINITIONS
     JUCE_WEB_BROWSER=0
@@ -54,8 +74,16 @@ target_compile_definitions(whirlane_juce PUBLIC
 target_compile_definitions(whirlane_juce INTERFACE $<TARGET_PROPERTY:whirlane_juce,COMPILE_DEFINITIONS>)
 target_include_directories(whirlane_juce INTERFACE $<TARGET_PROPERTY:whirlane_juce,INCLUDE_DIRECTORIES>)
 
-# The engine and the processor, for tests and the benchmark.
-add_library(whirlane_engine STATIC ${WHIRLANE_DSP_SOURCES} ${WHIRLANE_PROCESSOR_SOURCES})
-whirlane_strict_warnings(${WHIRLANE_DSP_SOURCES} ${WHIRLANE_PROCESSOR_SOURCES})
+# The toolkit modules, compiled once against whirlane_juce (not linked as JUCE modules
+# there, which would rebuild JUCE whenever a toolkit module is added).
+add_library(whirlane_toolkit STATIC ${WHIRLANE_TOOLKIT_SOURCES})
+whirlane_strict_warnings(${WHIRLANE_TOOLKIT_SOURCES})
+target_include_directories(whirlane_toolkit PUBLIC ${CMAKE_SOURCE_DIR}/modules)
+target_link_libraries(whirlane_toolkit PUBLIC whirlane_juce ${WHIRLANE_RESOURCE_DATA})
+
+# The engine, the processor and its editor, for tests, tools and the benchmark.
+set(WHIRLANE_ENGINE_SOURCES ${WHIRLANE_DSP_SOURCES} ${WHIRLANE_PROCESSOR_SOURCES} ${WHIRLANE_EDITOR_SOURCES})
+add_library(whirlane_engine STATIC ${WHIRLANE_ENGINE_SOURCES})
+whirlane_strict_warnings(${WHIRLANE_ENGINE_SOURCES})
 target_include_directories(whirlane_engine PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(whirlane_engine PUBLIC whirlane_juce)
+target_link_libraries(whirlane_engine PUBLIC whirlane_toolkit)

@@ -1,0 +1,1 @@
+#include "Tavori_animation.h"

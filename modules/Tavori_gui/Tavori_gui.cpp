@@ -1,0 +1,1 @@
+#include "Tavori_gui.h"

@@ -1,0 +1,20 @@
+/*******************************************************************************
+ BEGIN_JUCE_MODULE_DECLARATION
+
+  ID:                 Tavori_gui
+  vendor:             Tavori
+  version:            1.0.0
+  name:               Tavori GUI toolkit
+  description:        Look-and-feel, colours, fonts, knob, icon buttons and message boxes of Tavori plug-ins.
+  license:            Proprietary
+  minimumCppStandard: 17
+
+  dependencies:       juce_gui_basics Tavori_core
+
+ END_JUCE_MODULE_DECLARATION
+*******************************************************************************/
+
+#pragma once
+
+#include <juce_gui_basics/juce_gui_basics.h>
+#include <Tavori_core/Tavori_core.h>
