@@ -10,8 +10,7 @@
 
 namespace
 {
-const juce::StringArray syncChoices { "8/1", "4/1", "2/1", "1/1", "1/2D", "1/2", "1/2T", "1/4D", "1/4", "1/4T",
-                                      "1/8D", "1/8", "1/8T", "1/16D", "1/16", "1/16T", "1/32D", "1/32", "1/32T" };
+const juce::StringArray syncChoices (Tavori::noteDivisions.data(), (int) Tavori::noteDivisions.size());
 
 // Hosts and files may hand us anything; the table and the engine only ever see 0..1.
 float clampNormalised (float value)

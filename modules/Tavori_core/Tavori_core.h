@@ -19,4 +19,5 @@
 #include <juce_core/juce_core.h>
 
 #include "core/TavoriConstants.h"
+#include "core/TavoriNoteDivisions.h"
 #include "core/TavoriDirectory.h"
