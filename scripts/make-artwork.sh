@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds the artwork tool and redraws the editor's images into resources/images from the
-# vendored fonts in resources/fonts. Previews (the window at base size with the handles at
-# mid travel and the switch on, the same at full size, and the four switch states) go to
-# the build folder, not into the repository.
+# Builds the artwork tool and redraws the editor's images and the about box's logo film strip
+# into resources/images from the vendored fonts in resources/fonts. Previews (the window at
+# base size with the handles at mid travel and the switch on, the same at full size, the four
+# switch states and a row of logo frames) go to the build folder, not into the repository.
 #   scripts/make-artwork.sh            uses build/ (WHIRLANE_ARTWORK_BUILD picks another)
 set -euo pipefail
 

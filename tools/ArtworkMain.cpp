@@ -1,11 +1,12 @@
-// whirlane-artwork: draws the editor's background, switch strip and fader handle and
-// writes them as PNG files.
+// whirlane-artwork: draws the editor's background, switch strip and fader handle and the
+// about box's logo film strip, and writes them as PNG files.
 //
 //   whirlane-artwork --fonts <folder with the Open Sans TTFs> --images <output folder>
 //                    [--preview <folder>]
 //
 // The preview folder gets the artwork as the editor shows it at base size (preview.png),
-// at full size (preview-full.png) and the four switch states (preview-switch.png).
+// at full size (preview-full.png), the four switch states (preview-switch.png) and every
+// sixth frame of the logo strip with its last one (preview-logo.png).
 
 #include <iostream>
 
@@ -15,6 +16,7 @@
 #include "tools/ArtworkPreview.h"
 #include "tools/BackgroundArtwork.h"
 #include "tools/FaderArtwork.h"
+#include "tools/LogoArtwork.h"
 #include "tools/SwitchArtwork.h"
 
 namespace
@@ -67,12 +69,14 @@ int main (int argc, char* argv[])
     const auto background = BackgroundArtwork (fonts).render();
     const auto switchStrip = SwitchArtwork().render();
     const auto handle = FaderArtwork().render();
+    const auto logo = LogoArtwork().render();
 
     const auto images = juce::File::getCurrentWorkingDirectory().getChildFile (imageFolder);
     images.createDirectory();
     bool ok = writePng (background, images.getChildFile ("background.png"))
               && writePng (switchStrip, images.getChildFile ("bypass.png"))
-              && writePng (handle, images.getChildFile ("slider.png"));
+              && writePng (handle, images.getChildFile ("slider.png"))
+              && writePng (logo, images.getChildFile ("logo.png"));
 
     if (ok && previewFolder.isNotEmpty())
     {
@@ -81,7 +85,9 @@ int main (int argc, char* argv[])
         const ArtworkPreview preview (background, switchStrip, handle);
         ok = writePng (preview.render(), previews.getChildFile ("preview.png"))
              && writePng (preview.renderFullSize(), previews.getChildFile ("preview-full.png"))
-             && writePng (preview.renderSwitchStates(), previews.getChildFile ("preview-switch.png"));
+             && writePng (preview.renderSwitchStates(), previews.getChildFile ("preview-switch.png"))
+             && writePng (LogoArtwork::contactSheet (logo, { 1, 6, 12, 18, 24, 30, 36 }),
+                          previews.getChildFile ("preview-logo.png"));
     }
     return ok ? 0 : 1;
 }
