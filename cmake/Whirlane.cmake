@@ -46,7 +46,11 @@ set(WHIRLANE_TOOLKIT_SOURCES
     ${CMAKE_SOURCE_DIR}/modules/Tavori_gui/Tavori_gui.cpp
     ${CMAKE_SOURCE_DIR}/modules/Tavori_animation/Tavori_animation.cpp)
 
-set(WHIRLANE_EDITOR_SOURCES)
+set(WHIRLANE_EDITOR_SOURCES
+    ${CMAKE_SOURCE_DIR}/widgets/TavoriVerticalSlider.cpp
+    ${CMAKE_SOURCE_DIR}/widgets/TavoriModDelaySyncVerticalSlider.cpp
+    ${CMAKE_SOURCE_DIR}/widgets/Tavori4StateButton.cpp
+    ${CMAKE_SOURCE_DIR}/widgets/Tavori4StateButton3PDTShadow.cpp)
 
 set(WHIRLANE_DEFINITIONS
     JUCE_WEB_BROWSER=0
