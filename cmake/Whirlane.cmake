@@ -40,7 +40,9 @@ juce_add_binary_data(whirlane_images NAMESPACE LumikerWhirlaneImages HEADER_NAME
     ${CMAKE_SOURCE_DIR}/resources/images/background.png
     ${CMAKE_SOURCE_DIR}/resources/images/bypass.png
     ${CMAKE_SOURCE_DIR}/resources/images/slider.png)
-set(WHIRLANE_RESOURCE_DATA tavori_fonts whirlane_images)
+juce_add_binary_data(tavori_logo NAMESPACE TavoriLogoData HEADER_NAME TavoriLogoData.h SOURCES
+    ${CMAKE_SOURCE_DIR}/resources/images/logo.png)
+set(WHIRLANE_RESOURCE_DATA tavori_fonts whirlane_images tavori_logo)
 
 set(WHIRLANE_TOOLKIT_SOURCES
     ${CMAKE_SOURCE_DIR}/modules/Tavori_gui/Tavori_gui.cpp

@@ -17,3 +17,7 @@
 #pragma once
 
 #include <juce_gui_basics/juce_gui_basics.h>
+
+#include "animation/TavoriAnimationStrip.h"
+#include "animation/TavoriScrollingString.h"
+#include "animation/TavoriLogo.h"
