@@ -5,6 +5,15 @@ namespace Tavori
 inline constexpr const char* projectName = "LumikerWhirlane";
 inline constexpr const char* companyName = "Tavori";
 inline constexpr const char* versionString = "1.0.0";
+// The name users see in dialogs and the about box.
+inline constexpr const char* pluginName = "Lumiker Whirlane";
+
+// The maker's web site, and its download page as the newer-version message spells it out.
+namespace URL
+{
+    inline constexpr const char* website = "https://tavori.example";
+    inline constexpr const char* download = "tavori.example/download";
+} // namespace URL
 
 namespace Lumiker::Whirlane
 {
