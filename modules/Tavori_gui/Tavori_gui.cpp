@@ -1,1 +1,4 @@
 #include "Tavori_gui.h"
+
+#include "lookandfeel/TavoriColours.cpp"
+#include "lookandfeel/TavoriLookAndFeel.cpp"

@@ -18,3 +18,10 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 #include <Tavori_core/Tavori_core.h>
+
+#include "lookandfeel/TavoriColours.h"
+#include "lookandfeel/TavoriEmbeddedTypeface.h"
+#include "lookandfeel/TavoriFonts.h"
+#include "lookandfeel/TavoriSize.h"
+#include "lookandfeel/TavoriKeyboardInputFilter.h"
+#include "lookandfeel/TavoriLookAndFeel.h"
