@@ -2,3 +2,6 @@
 
 #include "lookandfeel/TavoriColours.cpp"
 #include "lookandfeel/TavoriLookAndFeel.cpp"
+
+#include "knob/TavoriKnob.cpp"
+#include "knob/TavoriKnobLookAndFeelLR.cpp"

@@ -25,3 +25,6 @@
 #include "lookandfeel/TavoriSize.h"
 #include "lookandfeel/TavoriKeyboardInputFilter.h"
 #include "lookandfeel/TavoriLookAndFeel.h"
+
+#include "knob/TavoriKnob.h"
+#include "knob/TavoriKnobLookAndFeelLR.h"
