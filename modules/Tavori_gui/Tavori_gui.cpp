@@ -5,3 +5,11 @@
 
 #include "knob/TavoriKnob.cpp"
 #include "knob/TavoriKnobLookAndFeelLR.cpp"
+
+#include "buttons/TavoriButtonSvg.cpp"
+#include "buttons/TavoriButtonLogo.cpp"
+#include "buttons/TavoriButtonHamburger.cpp"
+#include "buttons/TavoriButtonPrev.cpp"
+#include "buttons/TavoriButtonNext.cpp"
+#include "buttons/TavoriButtonCopy.cpp"
+#include "buttons/TavoriButtonGear.cpp"

@@ -28,3 +28,11 @@
 
 #include "knob/TavoriKnob.h"
 #include "knob/TavoriKnobLookAndFeelLR.h"
+
+#include "buttons/TavoriButtonSvg.h"
+#include "buttons/TavoriButtonLogo.h"
+#include "buttons/TavoriButtonHamburger.h"
+#include "buttons/TavoriButtonPrev.h"
+#include "buttons/TavoriButtonNext.h"
+#include "buttons/TavoriButtonCopy.h"
+#include "buttons/TavoriButtonGear.h"

@@ -1,0 +1,8 @@
+namespace Tavori::Button
+{
+Next::Next() : juce::DrawableButton ({}, ImageFitted)
+{
+    const auto images = Svg::rightArrow();
+    Svg::setImages (*this, images, images);
+}
+} // namespace Tavori::Button
