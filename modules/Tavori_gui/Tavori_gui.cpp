@@ -13,3 +13,5 @@
 #include "buttons/TavoriButtonNext.cpp"
 #include "buttons/TavoriButtonCopy.cpp"
 #include "buttons/TavoriButtonGear.cpp"
+
+#include "messagebox/TavoriMessageBox.cpp"

@@ -36,3 +36,5 @@
 #include "buttons/TavoriButtonNext.h"
 #include "buttons/TavoriButtonCopy.h"
 #include "buttons/TavoriButtonGear.h"
+
+#include "messagebox/TavoriMessageBox.h"
