@@ -43,6 +43,8 @@ juce_add_binary_data(whirlane_images NAMESPACE LumikerWhirlaneImages HEADER_NAME
 juce_add_binary_data(tavori_logo NAMESPACE TavoriLogoData HEADER_NAME TavoriLogoData.h SOURCES
     ${CMAKE_SOURCE_DIR}/resources/images/logo.png)
 set(WHIRLANE_RESOURCE_DATA tavori_fonts whirlane_images tavori_logo)
+# They end up inside the plug-in's shared library.
+set_target_properties(${WHIRLANE_RESOURCE_DATA} PROPERTIES POSITION_INDEPENDENT_CODE ON)
 
 set(WHIRLANE_TOOLKIT_SOURCES
     ${CMAKE_SOURCE_DIR}/modules/Tavori_gui/Tavori_gui.cpp
@@ -52,7 +54,9 @@ set(WHIRLANE_EDITOR_SOURCES
     ${CMAKE_SOURCE_DIR}/widgets/TavoriVerticalSlider.cpp
     ${CMAKE_SOURCE_DIR}/widgets/TavoriModDelaySyncVerticalSlider.cpp
     ${CMAKE_SOURCE_DIR}/widgets/Tavori4StateButton.cpp
-    ${CMAKE_SOURCE_DIR}/widgets/Tavori4StateButton3PDTShadow.cpp)
+    ${CMAKE_SOURCE_DIR}/widgets/Tavori4StateButton3PDTShadow.cpp
+    ${CMAKE_SOURCE_DIR}/plugin/EffectContainer.cpp
+    ${CMAKE_SOURCE_DIR}/plugin/PluginEditor.cpp)
 
 set(WHIRLANE_DEFINITIONS
     JUCE_WEB_BROWSER=0

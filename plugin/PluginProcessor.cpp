@@ -5,6 +5,7 @@
 #include <Tavori_core/Tavori_core.h>
 
 #include "plugin/ParameterText.h"
+#include "plugin/PluginEditor.h"
 #include "plugin/PresetDocument.h"
 #include "plugin/SafeXml.h"
 
@@ -311,7 +312,7 @@ bool LumikerWhirlaneAudioProcessor::isBusesLayoutSupported (const BusesLayout& l
 
 juce::AudioProcessorEditor* LumikerWhirlaneAudioProcessor::createEditor()
 {
-    return new juce::GenericAudioProcessorEditor (*this);
+    return new LumikerWhirlaneAudioProcessorEditor (*this);
 }
 
 juce::AudioProcessor* JUCE_CALLTYPE createPluginFilter()

@@ -17,6 +17,7 @@
 #include "tools/BackgroundArtwork.h"
 #include "tools/FaderArtwork.h"
 #include "tools/LogoArtwork.h"
+#include "tools/PngFile.h"
 #include "tools/SwitchArtwork.h"
 
 namespace
@@ -25,19 +26,6 @@ juce::String optionValue (const juce::StringArray& arguments, const juce::String
 {
     const int index = arguments.indexOf (name);
     return index >= 0 && index + 1 < arguments.size() ? arguments[index + 1] : juce::String();
-}
-
-bool writePng (const juce::Image& image, const juce::File& file)
-{
-    file.deleteFile();
-    juce::FileOutputStream stream (file);
-    juce::PNGImageFormat png;
-    const bool written = stream.openedOk() && png.writeImageToStream (image, stream);
-    if (written)
-        std::cout << file.getFullPathName() << " (" << image.getWidth() << " x " << image.getHeight() << ")\n";
-    else
-        std::cerr << "Cannot write " << file.getFullPathName() << "\n";
-    return written;
 }
 
 int usage()

@@ -1,0 +1,262 @@
+#include "plugin/PluginEditor.h"
+
+#include <LumikerWhirlaneImages.h>
+
+#include "plugin/EditorLayout.h"
+#include "plugin/ParameterText.h"
+
+namespace
+{
+juce::Image decodeImage (const char* data, int size)
+{
+    return juce::ImageCache::getFromMemory (data, size);
+}
+
+bool isOn (const juce::AudioParameterBool& parameter)
+{
+    return parameter.get();
+}
+
+constexpr double defaultFaderValue = 0.5;
+// Index 3 ("1/1") of the 19 divisions, the parameter's default, in single precision.
+constexpr double defaultSyncFaderValue = (double) (1.0f / 6.0f);
+constexpr int bubbleHoverTimeoutMs = 2000;
+constexpr int refreshRateHz = 24;
+} // namespace
+
+int LumikerWhirlaneAudioProcessorEditor::LNFTopPopup::getSliderPopupPlacement (juce::Slider&)
+{
+    return juce::BubbleComponent::above;
+}
+
+juce::Font LumikerWhirlaneAudioProcessorEditor::PopupDisplayFont2xLaf::getSliderPopupFont (juce::Slider&)
+{
+    return juce::Font (Tavori::Fonts::OpenSansSemiBold).withHeight (28.0f).withExtraKerningFactor (0.05f);
+}
+
+int LumikerWhirlaneAudioProcessorEditor::PopupDisplayFont2xLaf::getSliderPopupPlacement (juce::Slider&)
+{
+    return juce::BubbleComponent::above;
+}
+
+LumikerWhirlaneAudioProcessorEditor::LumikerWhirlaneAudioProcessorEditor (LumikerWhirlaneAudioProcessor& owner)
+    : juce::AudioProcessorEditor (owner), processor (owner)
+{
+    juce::LookAndFeel::setDefaultLookAndFeel (&lnfTopPopup);
+    setLookAndFeel (&lnfTopPopup);
+
+    readInternalSetting();
+    restoreDefaultPreset (false);
+
+    effectContainer_ = std::make_unique<EffectContainer> ("effectContainer_",
+        decodeImage (LumikerWhirlaneImages::background_png, LumikerWhirlaneImages::background_pngSize));
+    addAndMakeVisible (*effectContainer_);
+    createSwitch();
+    createFaders();
+
+    // The first tick refreshes everything.
+    processor.programChanged = true;
+    processor.needsCompare = true;
+    processor.parametersChanged = true;
+
+    setResizable (true, true);
+    getConstrainer()->setFixedAspectRatio (EditorSize::aspectRatio);
+    firstLayout = true;
+    setSize (initialSize().getWidth(), initialSize().getHeight());
+    setResizeLimits (EditorSize::minWidth, EditorSize::minHeight, EditorSize::maxWidth, EditorSize::maxHeight);
+
+    timerCallback();
+    startTimerHz (refreshRateHz);
+}
+
+LumikerWhirlaneAudioProcessorEditor::~LumikerWhirlaneAudioProcessorEditor()
+{
+    writeInternalSetting();
+    stopTimer();
+    setLookAndFeel (nullptr);
+    dismissModalComponent();
+
+    for (TavoriVerticalSlider* fader : { rateKnob_.get(), (TavoriVerticalSlider*) rateSyncKnob_.get(), depthKnob_.get(), distanceKnob_.get(), intensityKnob_.get(),
+                         crossoverFreqKnob_.get(), mixKnob_.get(), levelKnob_.get() })
+        fader->setLookAndFeel (nullptr);
+
+    levelKnob_.reset();
+    mixKnob_.reset();
+    crossoverFreqKnob_.reset();
+    intensityKnob_.reset();
+    distanceKnob_.reset();
+    depthKnob_.reset();
+    rateSyncKnob_.reset();
+    rateKnob_.reset();
+    onSwitch_.reset();
+    effectContainer_.reset();
+
+    // Another instance's editor may have installed its own default since.
+    if (&juce::LookAndFeel::getDefaultLookAndFeel() == &lnfTopPopup)
+        juce::LookAndFeel::setDefaultLookAndFeel (nullptr);
+}
+
+void LumikerWhirlaneAudioProcessorEditor::createSwitch()
+{
+    onSwitch_ = std::make_unique<Tavori4StateButton3PDTShadow> ("onSwitch_");
+    effectContainer_->addAndMakeVisible (*onSwitch_);
+    onSwitch_->setImage (decodeImage (LumikerWhirlaneImages::bypass_png, LumikerWhirlaneImages::bypass_pngSize));
+    onSwitch_->setToggleState (isOn (*processor.onBypass), juce::dontSendNotification);
+    onSwitch_->setHitAreaRect (Bitmap::Switch::hitWidth, Bitmap::Switch::hitHeight);
+    onSwitch_->onClick = [this] { *processor.onBypass = onSwitch_->getToggleState(); };
+}
+
+void LumikerWhirlaneAudioProcessorEditor::createFaders()
+{
+    const auto handle = decodeImage (LumikerWhirlaneImages::slider_png, LumikerWhirlaneImages::slider_pngSize);
+
+    rateKnob_ = std::make_unique<TavoriVerticalSlider> ("rateKnob_");
+    effectContainer_->addChildComponent (*rateKnob_);
+    setUpFader (*rateKnob_, handle, processor.rate->get(), defaultFaderValue);
+    bindFloatFader (*rateKnob_, *processor.rate,
+                    [] (double v) { return ParameterText::rate ((float) v, 0) + "Hz"; });
+
+    rateSyncKnob_ = std::make_unique<TavoriModDelaySyncVerticalSlider> ("rateSyncKnob_");
+    effectContainer_->addChildComponent (*rateSyncKnob_);
+    setUpFader (*rateSyncKnob_, handle, syncFaderValue(), defaultSyncFaderValue);
+    rateSyncKnob_->onValueChange = [this] { *processor.rateSync = juce::roundToInt (rateSyncKnob_->getValue() * 18.0); };
+    showRateFader();
+
+    const std::function<juce::String (double)> tenfold = [] (double v) { return ParameterText::tenfold ((float) v, 0); };
+    const auto addFader = [&] (std::unique_ptr<TavoriVerticalSlider>& fader, const char* name,
+                               juce::AudioParameterFloat& parameter, std::function<juce::String (double)> bubbleText)
+    {
+        fader = std::make_unique<TavoriVerticalSlider> (name);
+        effectContainer_->addAndMakeVisible (*fader);
+        setUpFader (*fader, handle, parameter.get(), defaultFaderValue);
+        bindFloatFader (*fader, parameter, std::move (bubbleText));
+    };
+    addFader (depthKnob_, "depthKnob_", *processor.depth, tenfold);
+    addFader (distanceKnob_, "distanceKnob_", *processor.distance, tenfold);
+    addFader (intensityKnob_, "intensityKnob_", *processor.intensity, tenfold);
+    addFader (crossoverFreqKnob_, "crossoverFreqKnob_", *processor.crossoverFreq,
+              [] (double v) { return ParameterText::crossover ((float) v, 0) + "Hz"; });
+    addFader (mixKnob_, "mixKnob_", *processor.mix, [] (double v) { return ParameterText::mix ((float) v, 0); });
+    addFader (levelKnob_, "levelKnob_", *processor.level, tenfold);
+}
+
+void LumikerWhirlaneAudioProcessorEditor::setUpFader (TavoriVerticalSlider& fader, const juce::Image& handle, double value,
+                                                      double doubleClickValue)
+{
+    fader.setHandleImage (handle);
+    fader.setValue (value, juce::dontSendNotification);
+    fader.setDoubleClickReturnValue (true, doubleClickValue, juce::ModifierKeys::altModifier);
+    fader.setLookAndFeel (&popupDisplayFont2xLaf);
+    fader.setPopupDisplayEnabled (true, true, effectContainer_.get(), bubbleHoverTimeoutMs);
+    fader.setScrollWheelEnabled (true);
+}
+
+void LumikerWhirlaneAudioProcessorEditor::bindFloatFader (TavoriVerticalSlider& fader, juce::AudioParameterFloat& parameter,
+                                                          std::function<juce::String (double)> bubbleText)
+{
+    fader.textFromValueFunction = std::move (bubbleText);
+    fader.onValueChange = [&fader, &parameter] { parameter = (float) fader.getValue(); };
+}
+
+double LumikerWhirlaneAudioProcessorEditor::syncFaderValue() const
+{
+    return juce::roundToInt ((float) processor.rateSync->getIndex()) / 18.0;
+}
+
+void LumikerWhirlaneAudioProcessorEditor::showRateFader()
+{
+    const auto synced = isOn (*processor.syncOn);
+    rateKnob_->setVisible (! synced);
+    rateSyncKnob_->setVisible (synced);
+}
+
+juce::Rectangle<int> LumikerWhirlaneAudioProcessorEditor::initialSize() const
+{
+    const auto scale = processor.uiScale;
+    if (scale >= 0.5f)
+        return { (int) ((float) settings.defaultWidth * scale), (int) ((float) settings.defaultHeight * scale) };
+    return { settings.defaultWidth, settings.defaultHeight };
+}
+
+void LumikerWhirlaneAudioProcessorEditor::paint (juce::Graphics& g)
+{
+    g.fillAll (juce::Colours::black);
+}
+
+void LumikerWhirlaneAudioProcessorEditor::resized()
+{
+    if (firstLayout)
+    {
+        layOutControls();
+        firstLayout = false;
+    }
+
+    const auto scale = (float) getWidth() / (float) EditorSize::baseWidth;
+    processor.uiScale = scale;
+    effectContainer_->setTransform (juce::AffineTransform::scale (0.5f * scale));
+
+    // A menu left open would stay at the old size.
+    dismissModalComponent();
+}
+
+void LumikerWhirlaneAudioProcessorEditor::layOutControls()
+{
+    effectContainer_->setBounds (Bitmap::bounds);
+    onSwitch_->setBounds (Bitmap::Switch::bounds);
+    rateKnob_->setBounds (Bitmap::Knob::bounds[0]);
+    rateSyncKnob_->setBounds (Bitmap::Knob::bounds[0]);
+    depthKnob_->setBounds (Bitmap::Knob::bounds[1]);
+    distanceKnob_->setBounds (Bitmap::Knob::bounds[2]);
+    intensityKnob_->setBounds (Bitmap::Knob::bounds[3]);
+    crossoverFreqKnob_->setBounds (Bitmap::Knob::bounds[4]);
+    mixKnob_->setBounds (Bitmap::Knob::bounds[5]);
+    levelKnob_->setBounds (Bitmap::Knob::bounds[6]);
+}
+
+void LumikerWhirlaneAudioProcessorEditor::timerCallback()
+{
+    // Cleared before reading, so a change that lands meanwhile is shown on the next tick.
+    if (processor.parametersChanged.exchange (false))
+        refreshControls();
+}
+
+void LumikerWhirlaneAudioProcessorEditor::refreshControls()
+{
+    const auto quietly = juce::dontSendNotification;
+    onSwitch_->setToggleState (isOn (*processor.onBypass), quietly);
+    rateKnob_->setValue (processor.rate->get(), quietly);
+    rateSyncKnob_->setValue (syncFaderValue(), quietly);
+    showRateFader();
+    depthKnob_->setValue (processor.depth->get(), quietly);
+    distanceKnob_->setValue (processor.distance->get(), quietly);
+    intensityKnob_->setValue (processor.intensity->get(), quietly);
+    crossoverFreqKnob_->setValue (processor.crossoverFreq->get(), quietly);
+    mixKnob_->setValue (processor.mix->get(), quietly);
+    levelKnob_->setValue (processor.level->get(), quietly);
+}
+
+void LumikerWhirlaneAudioProcessorEditor::dismissModalComponent()
+{
+    if (auto* modal = juce::Component::getCurrentlyModalComponent())
+        modal->exitModalState (0);
+}
+
+void LumikerWhirlaneAudioProcessorEditor::readInternalSetting()
+{
+    settings.read();
+}
+
+void LumikerWhirlaneAudioProcessorEditor::writeInternalSetting()
+{
+    settings.write();
+}
+
+void LumikerWhirlaneAudioProcessorEditor::restoreDefaultPreset (bool force)
+{
+    settings.restoreDefaultPreset (force);
+}
+
+void LumikerWhirlaneAudioProcessorEditor::createPresetFolder()
+{
+    PluginSettings::createPresetFolder();
+}
