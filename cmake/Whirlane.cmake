@@ -29,6 +29,7 @@ set(WHIRLANE_PROCESSOR_SOURCES
 juce_add_module(${CMAKE_SOURCE_DIR}/modules/Tavori_core)
 juce_add_module(${CMAKE_SOURCE_DIR}/modules/Tavori_gui)
 juce_add_module(${CMAKE_SOURCE_DIR}/modules/Tavori_animation)
+juce_add_module(${CMAKE_SOURCE_DIR}/modules/Tavori_lumiker)
 
 # Fonts, images and icon artwork are compiled in: the plug-in reads no resource files.
 juce_add_binary_data(tavori_fonts NAMESPACE TavoriFontData HEADER_NAME TavoriFontData.h SOURCES
@@ -48,7 +49,8 @@ set_target_properties(${WHIRLANE_RESOURCE_DATA} PROPERTIES POSITION_INDEPENDENT_
 
 set(WHIRLANE_TOOLKIT_SOURCES
     ${CMAKE_SOURCE_DIR}/modules/Tavori_gui/Tavori_gui.cpp
-    ${CMAKE_SOURCE_DIR}/modules/Tavori_animation/Tavori_animation.cpp)
+    ${CMAKE_SOURCE_DIR}/modules/Tavori_animation/Tavori_animation.cpp
+    ${CMAKE_SOURCE_DIR}/modules/Tavori_lumiker/Tavori_lumiker.cpp)
 
 set(WHIRLANE_EDITOR_SOURCES
     ${CMAKE_SOURCE_DIR}/widgets/TavoriVerticalSlider.cpp

@@ -1,0 +1,1 @@
+#include "Tavori_lumiker.h"
