@@ -12,6 +12,10 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth
+    # The user manual (groff's PDF output), its page check and previews.
+    groff poppler-utils
+    # The scripted standalone session: clicks, window grabs, PNG conversion.
+    xdotool x11-apps netpbm
 )
 
 missing=()

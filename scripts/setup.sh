@@ -24,6 +24,15 @@ else
     echo "Cannot write $factory: run this script as root to install the factory presets."
 fi
 
+# The user manual goes where the menu's "User Manual" item looks for it.
+manuals="/opt/Application Support/Tavori/User Manuals"
+if mkdir -p "$manuals" 2>/dev/null && [ -w "$manuals" ]; then
+    bash scripts/make-manual.sh "$manuals"
+    echo "Installed the user manual into $manuals"
+else
+    echo "Cannot write $manuals: run this script as root to install the user manual."
+fi
+
 mkdir -p out
 build/tools/whirlane-render --plugin "$HOME/.vst3/$bundle" --signal chord --seconds 6 --output out/whirlane-demo.wav
 echo "Demo render: $(pwd)/out/whirlane-demo.wav"
