@@ -267,6 +267,9 @@ TEST (TavoriKnobLookAndFeel, TextBoxTakesShortDecimalInput)
     slider.setTextBoxStyle (juce::Slider::TextBoxBelow, false, 60, 20);
     slider.setBounds (0, 0, 60, 80);
     slider.setLookAndFeel (&lf);
+    // The editor takes keyboard focus, which only a component on screen can have.
+    slider.addToDesktop (0);
+    slider.setVisible (true);
 
     juce::Label* box = nullptr;
     for (auto* child : slider.getChildren())

@@ -1,6 +1,7 @@
 #include "Tavori_gui.h"
 
 #include "lookandfeel/TavoriColours.cpp"
+#include "lookandfeel/TavoriEmbeddedTypefaceStore.cpp"
 #include "lookandfeel/TavoriLookAndFeel.cpp"
 
 #include "knob/TavoriKnob.cpp"

@@ -20,6 +20,7 @@
 #include <Tavori_core/Tavori_core.h>
 
 #include "lookandfeel/TavoriColours.h"
+#include "lookandfeel/TavoriEmbeddedTypefaceStore.h"
 #include "lookandfeel/TavoriEmbeddedTypeface.h"
 #include "lookandfeel/TavoriFonts.h"
 #include "lookandfeel/TavoriSize.h"

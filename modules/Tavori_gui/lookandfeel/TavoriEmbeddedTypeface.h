@@ -16,12 +16,11 @@ public:
     operator juce::Typeface::Ptr() const { return get(); }
     juce::Typeface* operator->() const { return get().get(); }
 
-    // Made once, then shared by every font built from it.
+    // Made once, then shared by every font built from it until JUCE shuts down.
     template <const char* const& data, int size>
     static juce::Typeface::Ptr fromData()
     {
-        static const juce::Typeface::Ptr typeface = juce::Typeface::createSystemTypefaceFor (data, static_cast<size_t> (size));
-        return typeface;
+        return EmbeddedTypefaceStore::get (data, size);
     }
 
 private:
