@@ -1,1 +1,5 @@
 #include "Tavori_lumiker.h"
+
+#include "list/TavoriListFileSorter.cpp"
+#include "list/TavoriListCreateNewSubMenu.cpp"
+#include "menu/TavoriLumikerMenuActions.cpp"

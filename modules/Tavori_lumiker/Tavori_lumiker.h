@@ -21,3 +21,10 @@
 #include <Tavori_core/Tavori_core.h>
 #include <Tavori_gui/Tavori_gui.h>
 #include <Tavori_animation/Tavori_animation.h>
+
+#include "list/TavoriListFileSorter.h"
+#include "list/TavoriListCreateNewSubMenu.h"
+#include "list/TavoriListPreset.h"
+#include "menu/TavoriLumikerMenuActions.h"
+#include "menu/TavoriLumikerMenuLookAndFeel.h"
+#include "menu/TavoriLumikerMenuPreset.h"
