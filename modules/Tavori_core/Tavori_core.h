@@ -19,5 +19,6 @@
 #include <juce_core/juce_core.h>
 
 #include "core/TavoriConstants.h"
+#include "core/TavoriCredits.h"
 #include "core/TavoriNoteDivisions.h"
 #include "core/TavoriDirectory.h"
