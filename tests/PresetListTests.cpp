@@ -4,6 +4,7 @@
 
 #include "plugin/PluginProcessor.h"
 #include "tests/GuiTestSupport.h"
+#include "tests/PresetFolder.h"
 
 namespace
 {
@@ -14,10 +15,7 @@ struct NoEditor
 
 using PresetList = Tavori::List::Preset<LumikerWhirlaneAudioProcessor, NoEditor>;
 
-juce::File presetRoot()
-{
-    return Tavori::Directory::presets (false);
-}
+using PresetFolder::root;
 
 // The items of one menu level: sub-menus as "[name]", files by their text.
 juce::StringArray levelOf (const juce::PopupMenu& menu)
@@ -44,38 +42,22 @@ class PresetListTest : public testing::Test
 protected:
     void SetUp() override
     {
-        presetRoot().deleteRecursively();
-        ASSERT_TRUE (presetRoot().createDirectory());
+        ASSERT_TRUE (PresetFolder::reset());
     }
 
     void TearDown() override
     {
         list.reset();
-        presetRoot().deleteRecursively();
+        root().deleteRecursively();
     }
 
-    // A real preset document of the live channel with the given depth.
-    juce::File writePreset (const juce::String& relativePath, float depthValue)
+    juce::File writePreset (const juce::String& relativePath, float depth)
     {
-        const auto file = presetRoot().getChildFile (relativePath);
-        file.getParentDirectory().createDirectory();
-        processor.depth->setValueNotifyingHost (depthValue);
-        const auto document = processor.writePreset (true);
-        EXPECT_TRUE (document->writeTo (file));
-        return file;
+        return PresetFolder::write (processor, relativePath, depth);
     }
 
-    void setLivePath (const juce::String& path)
-    {
-        auto& program = processor.activeProgram();
-        program.presetPath[program.activeChannel.load()] = path;
-    }
-
-    juce::String livePath()
-    {
-        auto& program = processor.activeProgram();
-        return program.presetPath[program.activeChannel.load()];
-    }
+    void setLivePath (const juce::String& path) { PresetFolder::setLivePath (processor, path); }
+    juce::String livePath() { return PresetFolder::livePath (processor); }
 
     PresetList& makeList()
     {
@@ -84,7 +66,7 @@ protected:
         return *list;
     }
 
-    float depthValue() const { return static_cast<juce::AudioProcessorParameter*> (processor.depth)->getValue(); }
+    float depthValue() const { return PresetFolder::depthValue (processor); }
 
     bool prevEnabled() const { return list->navigationButtons[0]->isEnabled(); }
     bool nextEnabled() const { return list->navigationButtons[1]->isEnabled(); }
@@ -120,18 +102,18 @@ TEST_F (PresetListTest, ListsSubFoldersFirstThenFilesInNaturalOrder)
 {
     for (auto* name : { "b", "a", "Preset 10", "Preset 9", "Bass/x", ".hidden", ".Secret/y" })
         writePreset (juce::String (name) + ".lwhlp", 0.5f);
-    presetRoot().getChildFile ("notes.txt").replaceWithText ("not a preset");
-    presetRoot().getChildFile ("a.lwhlp.bak").replaceWithText ("not a preset");
-    presetRoot().getChildFile ("Empty").createDirectory();
+    root().getChildFile ("notes.txt").replaceWithText ("not a preset");
+    root().getChildFile ("a.lwhlp.bak").replaceWithText ("not a preset");
+    root().getChildFile ("Empty").createDirectory();
 
     auto& presets = makeList();
 
-    const auto& root = *presets.comboBox->getRootMenu();
-    EXPECT_EQ (levelOf (root), (juce::StringArray { "[Bass]", "[Empty]", "a", "b", "Preset 9", "Preset 10" }));
-    ASSERT_NE (subMenuOf (root, "Bass"), nullptr);
-    EXPECT_EQ (levelOf (*subMenuOf (root, "Bass")), juce::StringArray { "x" });
-    ASSERT_NE (subMenuOf (root, "Empty"), nullptr);
-    EXPECT_TRUE (levelOf (*subMenuOf (root, "Empty")).isEmpty());
+    const auto& menu = *presets.comboBox->getRootMenu();
+    EXPECT_EQ (levelOf (menu), (juce::StringArray { "[Bass]", "[Empty]", "a", "b", "Preset 9", "Preset 10" }));
+    ASSERT_NE (subMenuOf (menu, "Bass"), nullptr);
+    EXPECT_EQ (levelOf (*subMenuOf (menu, "Bass")), juce::StringArray { "x" });
+    ASSERT_NE (subMenuOf (menu, "Empty"), nullptr);
+    EXPECT_TRUE (levelOf (*subMenuOf (menu, "Empty")).isEmpty());
 
     // Ids, item indexes and presetFiles all follow the same depth-first order.
     const char* expected[] = { "Bass/x", "a", "b", "Preset 9", "Preset 10" };
@@ -139,7 +121,7 @@ TEST_F (PresetListTest, ListsSubFoldersFirstThenFilesInNaturalOrder)
     ASSERT_EQ (presets.comboBox->getNumItems(), 5);
     for (int i = 0; i < 5; ++i)
     {
-        const auto file = presetRoot().getChildFile (juce::String (expected[i]) + ".lwhlp");
+        const auto file = root().getChildFile (juce::String (expected[i]) + ".lwhlp");
         EXPECT_EQ (presets.presetFiles[i], file) << i;
         EXPECT_EQ (presets.comboBox->getItemId (i), i + 1);
         EXPECT_EQ (presets.comboBox->getItemText (i), file.getFileNameWithoutExtension());
@@ -154,14 +136,14 @@ TEST_F (PresetListTest, FindsPresetsByBareNameOrPathAndFallsBackToInit)
     auto& presets = makeList();
 
     EXPECT_EQ (presets.getIndexOf ("a.lwhlp"), 1);
-    EXPECT_EQ (presets.getIndexOf (presetRoot().getChildFile ("Bass/a.lwhlp").getFullPathName()), 0);
+    EXPECT_EQ (presets.getIndexOf (root().getChildFile ("Bass/a.lwhlp").getFullPathName()), 0);
     EXPECT_EQ (presets.getIndexOf ("missing.lwhlp"), 2);
 
     // Same name in two folders: the one the path names is shown.
     presets.setSelectedPreset ("a.lwhlp");
     EXPECT_EQ (presets.comboBox->getSelectedItemIndex(), 1);
 
-    presetRoot().getChildFile ("Init.lwhlp").deleteFile();
+    root().getChildFile ("Init.lwhlp").deleteFile();
     presets.populateList();
     EXPECT_EQ (presets.getIndexOf ("missing.lwhlp"), -1);
 }
@@ -169,7 +151,7 @@ TEST_F (PresetListTest, FindsPresetsByBareNameOrPathAndFallsBackToInit)
 TEST_F (PresetListTest, FolderLinksBackUpTheTreeEndTheListing)
 {
     writePreset ("a.lwhlp", 0.5f);
-    ASSERT_TRUE (presetRoot().createSymbolicLink (presetRoot().getChildFile ("Loop"), true));
+    ASSERT_TRUE (root().createSymbolicLink (root().getChildFile ("Loop"), true));
 
     auto& presets = makeList();
 
@@ -195,8 +177,7 @@ TEST_F (PresetListTest, NavigationButtonsStopAtTheEnds)
     };
     for (const auto& c : cases)
     {
-        presetRoot().deleteRecursively();
-        presetRoot().createDirectory();
+        PresetFolder::reset();
         for (int i = 1; i <= c.files; ++i)
             writePreset ("p" + juce::String (i) + ".lwhlp", 0.5f);
         setLivePath (c.live);
@@ -218,7 +199,7 @@ TEST_F (PresetListTest, NextAndPrevLoadTheNeighbours)
     presets.navigationButtons[1]->triggerClick();
     pumpMessages (100);
     EXPECT_EQ (presets.comboBox->getText(), "p2");
-    EXPECT_EQ (livePath(), presetRoot().getChildFile ("p2.lwhlp").getFullPathName());
+    EXPECT_EQ (livePath(), root().getChildFile ("p2.lwhlp").getFullPathName());
     EXPECT_NEAR (depthValue(), 0.2f, 1e-5);
     EXPECT_TRUE (prevEnabled());
 
@@ -289,7 +270,7 @@ TEST_F (PresetListTest, ChoosingTheSelectedEntryAgainDoesNotReload)
 
     presets.comboBox->setSelectedId (2, juce::sendNotificationSync);
     EXPECT_NEAR (depthValue(), 0.75f, 1e-5);
-    EXPECT_EQ (livePath(), presetRoot().getChildFile ("b.lwhlp").getFullPathName());
+    EXPECT_EQ (livePath(), root().getChildFile ("b.lwhlp").getFullPathName());
 }
 
 // Newer presets still apply and say so; a preset of another product changes nothing.

@@ -106,6 +106,8 @@ public:
     // nothing is launched.
     std::function<void (const juce::File&)> openFile = [] (const juce::File& file) { file.startAsProcess(); };
     std::function<void (const juce::URL&)> openUrl = [] (const juce::URL& url) { url.launchInDefaultBrowser(); };
+    // Where "User Manual" looks; tests point it into their own folder.
+    juce::File manualFile = Tavori::Directory::userManual.getChildFile (juce::String (Tavori::projectName) + " Manual.pdf");
     SaveDialog chooseSaveFile = [this] (const juce::File& folder, const juce::String& pattern, FileCallback done)
     { showSaveDialog (folder, pattern, std::move (done)); };
 
@@ -201,9 +203,8 @@ private:
 
     void openManual()
     {
-        const auto manual = Tavori::Directory::userManual.getChildFile (juce::String (Tavori::projectName) + " Manual.pdf");
-        if (manual.existsAsFile())
-            openFile (manual);
+        if (manualFile.existsAsFile())
+            openFile (manualFile);
         else
             Tavori::MessageBox::manualNotFound (nullptr);
     }
