@@ -22,6 +22,11 @@
 #include <Tavori_gui/Tavori_gui.h>
 #include <Tavori_animation/Tavori_animation.h>
 
+#include "about/TavoriAboutLogoStrip.h"
+#include "about/TavoriAboutDialogWindow.h"
+#include "about/TavoriAboutContent.h"
+#include "about/TavoriAboutBox.h"
+
 #include "list/TavoriListFileSorter.h"
 #include "list/TavoriListCreateNewSubMenu.h"
 #include "list/TavoriListPreset.h"
