@@ -53,6 +53,7 @@ LumikerWhirlaneAudioProcessorEditor::LumikerWhirlaneAudioProcessorEditor (Lumike
     addAndMakeVisible (*effectContainer_);
     createSwitch();
     createFaders();
+    createSettingsStrip();
 
     // The first tick refreshes everything.
     processor.programChanged = true;
@@ -75,6 +76,8 @@ LumikerWhirlaneAudioProcessorEditor::~LumikerWhirlaneAudioProcessorEditor()
     stopTimer();
     setLookAndFeel (nullptr);
     dismissModalComponent();
+
+    settingsPanel.reset();
 
     for (TavoriVerticalSlider* fader : { rateKnob_.get(), (TavoriVerticalSlider*) rateSyncKnob_.get(), depthKnob_.get(), distanceKnob_.get(), intensityKnob_.get(),
                          crossoverFreqKnob_.get(), mixKnob_.get(), levelKnob_.get() })
@@ -158,6 +161,47 @@ void LumikerWhirlaneAudioProcessorEditor::bindFloatFader (TavoriVerticalSlider& 
     fader.onValueChange = [&fader, &parameter] { parameter = (float) fader.getValue(); };
 }
 
+void LumikerWhirlaneAudioProcessorEditor::createSettingsStrip()
+{
+    settingsPanel = std::make_unique<SettingsStrip> (processor, *this);
+    addChildComponent (*settingsPanel);
+    settingsPanel->setVisible (processor.viewState);
+    refreshSettingsStrip();
+    bindSettingsStrip();
+}
+
+void LumikerWhirlaneAudioProcessorEditor::bindSettingsStrip()
+{
+    const auto bindToggle = [] (SettingsStrip::Toggle& toggle, juce::AudioParameterBool& parameter)
+    {
+        auto& button = *toggle.button;
+        button.onClick = [&button, &parameter] { parameter = button.getToggleState(); };
+    };
+    bindToggle (*settingsPanel->syncToggle, *processor.syncOn);
+    bindToggle (*settingsPanel->stereoToggle, *processor.stereoOn);
+    bindToggle (*settingsPanel->reverseToggle, *processor.reverseOn);
+    bindToggle (*settingsPanel->crossoverShiftToggle, *processor.crossoverShiftOn);
+
+    auto& knob = *settingsPanel->widthKnob;
+    knob.onValueChange = [&knob, this] { *processor.width = (float) knob.getValue(); };
+}
+
+void LumikerWhirlaneAudioProcessorEditor::refreshSettingsStrip()
+{
+    const auto quietly = juce::dontSendNotification;
+    settingsPanel->syncToggle->button->setToggleState (isOn (*processor.syncOn), quietly);
+    settingsPanel->stereoToggle->button->setToggleState (isOn (*processor.stereoOn), quietly);
+    settingsPanel->reverseToggle->button->setToggleState (isOn (*processor.reverseOn), quietly);
+    settingsPanel->crossoverShiftToggle->button->setToggleState (isOn (*processor.crossoverShiftOn), quietly);
+    settingsPanel->widthKnob->setValue (processor.width->get(), quietly);
+}
+
+void LumikerWhirlaneAudioProcessorEditor::toggleSettingsStrip()
+{
+    processor.viewState = ! processor.viewState;
+    settingsPanel->setVisible (processor.viewState);
+}
+
 double LumikerWhirlaneAudioProcessorEditor::syncFaderValue() const
 {
     return juce::roundToInt ((float) processor.rateSync->getIndex()) / 18.0;
@@ -194,6 +238,8 @@ void LumikerWhirlaneAudioProcessorEditor::resized()
     const auto scale = (float) getWidth() / (float) EditorSize::baseWidth;
     processor.uiScale = scale;
     effectContainer_->setTransform (juce::AffineTransform::scale (0.5f * scale));
+    settingsPanel->setBounds (EditorSize::settingsStrip);
+    settingsPanel->setTransform (juce::AffineTransform::scale (scale));
 
     // A menu left open would stay at the old size.
     dismissModalComponent();
@@ -233,6 +279,7 @@ void LumikerWhirlaneAudioProcessorEditor::refreshControls()
     crossoverFreqKnob_->setValue (processor.crossoverFreq->get(), quietly);
     mixKnob_->setValue (processor.mix->get(), quietly);
     levelKnob_->setValue (processor.level->get(), quietly);
+    refreshSettingsStrip();
 }
 
 void LumikerWhirlaneAudioProcessorEditor::dismissModalComponent()

@@ -2,6 +2,7 @@
 
 #include <juce_audio_processors/juce_audio_processors.h>
 #include <Tavori_gui/Tavori_gui.h>
+#include <Tavori_lumiker/Tavori_lumiker.h>
 
 #include "plugin/EffectContainer.h"
 #include "plugin/PluginProcessor.h"
@@ -33,6 +34,9 @@ public:
         int getSliderPopupPlacement (juce::Slider&) override;
     };
 
+    using SettingsStrip = Tavori::Lumiker::Panel::Settings::WhirlaneSetting<LumikerWhirlaneAudioProcessor,
+                                                                            LumikerWhirlaneAudioProcessorEditor>;
+
     explicit LumikerWhirlaneAudioProcessorEditor (LumikerWhirlaneAudioProcessor& owner);
     ~LumikerWhirlaneAudioProcessorEditor() override;
 
@@ -46,6 +50,9 @@ public:
     void writeInternalSetting();
     void restoreDefaultPreset (bool force);
     void createPresetFolder();
+
+    // The gear button: flips the processor's viewState and shows or hides the settings strip.
+    void toggleSettingsStrip();
 
     LNFTopPopup lnfTopPopup;
     PopupDisplayFont2xLaf popupDisplayFont2xLaf;
@@ -63,6 +70,7 @@ public:
     std::unique_ptr<TavoriVerticalSlider> crossoverFreqKnob_;
     std::unique_ptr<TavoriVerticalSlider> mixKnob_;
     std::unique_ptr<TavoriVerticalSlider> levelKnob_;
+    std::unique_ptr<SettingsStrip> settingsPanel;
 
 private:
     void createSwitch();
@@ -70,6 +78,9 @@ private:
     void setUpFader (TavoriVerticalSlider& fader, const juce::Image& handle, double value, double doubleClickValue);
     void bindFloatFader (TavoriVerticalSlider& fader, juce::AudioParameterFloat& parameter,
                          std::function<juce::String (double)> bubbleText);
+    void createSettingsStrip();
+    void bindSettingsStrip();
+    void refreshSettingsStrip();
     void layOutControls();
     void refreshControls();
     void showRateFader();

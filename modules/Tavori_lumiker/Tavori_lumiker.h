@@ -33,3 +33,6 @@
 #include "menu/TavoriLumikerMenuActions.h"
 #include "menu/TavoriLumikerMenuLookAndFeel.h"
 #include "menu/TavoriLumikerMenuPreset.h"
+#include "page/TavoriPage.h"
+#include "control/TavoriToggle.h"
+#include "settings/TavoriWhirlaneSetting.h"
