@@ -7,9 +7,11 @@
 
 namespace
 {
+// Decoded for each editor, not through JUCE's image cache: the cache runs a timer that would
+// still be going when the host unloads the plug-in from a thread of its own.
 juce::Image decodeImage (const char* data, int size)
 {
-    return juce::ImageCache::getFromMemory (data, size);
+    return juce::ImageFileFormat::loadFrom (data, (size_t) size);
 }
 
 bool isOn (const juce::AudioParameterBool& parameter)
