@@ -4,6 +4,7 @@
 
 #include "plugin/EditorLayout.h"
 #include "plugin/ParameterText.h"
+#include "plugin/SafeXml.h"
 
 namespace
 {
@@ -55,6 +56,7 @@ LumikerWhirlaneAudioProcessorEditor::LumikerWhirlaneAudioProcessorEditor (Lumike
     addAndMakeVisible (*effectContainer_);
     createSwitch();
     createFaders();
+    createTopPanel();
     createSettingsStrip();
 
     // The first tick refreshes everything.
@@ -85,6 +87,7 @@ LumikerWhirlaneAudioProcessorEditor::~LumikerWhirlaneAudioProcessorEditor()
                          crossoverFreqKnob_.get(), mixKnob_.get(), levelKnob_.get() })
         fader->setLookAndFeel (nullptr);
 
+    topPanel.reset();
     levelKnob_.reset();
     mixKnob_.reset();
     crossoverFreqKnob_.reset();
@@ -143,6 +146,17 @@ void LumikerWhirlaneAudioProcessorEditor::createFaders()
               [] (double v) { return ParameterText::crossover ((float) v, 0) + "Hz"; });
     addFader (mixKnob_, "mixKnob_", *processor.mix, [] (double v) { return ParameterText::mix ((float) v, 0); });
     addFader (levelKnob_, "levelKnob_", *processor.level, tenfold);
+}
+
+void LumikerWhirlaneAudioProcessorEditor::createTopPanel()
+{
+    const Tavori::Lumiker::Panel::PanelConfig config { true, false, EditorSize::baseWidth, EditorSize::baseHeight };
+    topPanel = std::make_unique<Tavori::Lumiker::Panel::Top<LumikerWhirlaneAudioProcessor, LumikerWhirlaneAudioProcessorEditor>> (
+        processor, *this, config);
+    addAndMakeVisible (*topPanel);
+    // Preset files are compared through the same guarded reader that loads them.
+    topPanel->presetList->readDocument = [] (const juce::File& file) { return SafeXml::parseFile (file); };
+    topPanel->gearButton->onClick = [this] { toggleSettingsStrip(); };
 }
 
 void LumikerWhirlaneAudioProcessorEditor::setUpFader (TavoriVerticalSlider& fader, const juce::Image& handle, double value,
@@ -240,8 +254,12 @@ void LumikerWhirlaneAudioProcessorEditor::resized()
     const auto scale = (float) getWidth() / (float) EditorSize::baseWidth;
     processor.uiScale = scale;
     effectContainer_->setTransform (juce::AffineTransform::scale (0.5f * scale));
+    topPanel->setBounds (EditorSize::topBar);
+    topPanel->setTransform (juce::AffineTransform::scale (scale));
     settingsPanel->setBounds (EditorSize::settingsStrip);
     settingsPanel->setTransform (juce::AffineTransform::scale (scale));
+
+    topPanel->toFront (true);
 
     // A menu left open would stay at the old size.
     dismissModalComponent();
@@ -266,6 +284,7 @@ void LumikerWhirlaneAudioProcessorEditor::timerCallback()
     // Cleared before reading, so a change that lands meanwhile is shown on the next tick.
     if (processor.parametersChanged.exchange (false))
         refreshControls();
+    topPanel->updateUI();
 }
 
 void LumikerWhirlaneAudioProcessorEditor::refreshControls()

@@ -70,11 +70,13 @@ public:
     std::unique_ptr<TavoriVerticalSlider> crossoverFreqKnob_;
     std::unique_ptr<TavoriVerticalSlider> mixKnob_;
     std::unique_ptr<TavoriVerticalSlider> levelKnob_;
+    std::unique_ptr<Tavori::Lumiker::Panel::Top<LumikerWhirlaneAudioProcessor, LumikerWhirlaneAudioProcessorEditor>> topPanel;
     std::unique_ptr<SettingsStrip> settingsPanel;
 
 private:
     void createSwitch();
     void createFaders();
+    void createTopPanel();
     void setUpFader (TavoriVerticalSlider& fader, const juce::Image& handle, double value, double doubleClickValue);
     void bindFloatFader (TavoriVerticalSlider& fader, juce::AudioParameterFloat& parameter,
                          std::function<juce::String (double)> bubbleText);

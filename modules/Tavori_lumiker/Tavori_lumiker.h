@@ -36,3 +36,5 @@
 #include "page/TavoriPage.h"
 #include "control/TavoriToggle.h"
 #include "settings/TavoriWhirlaneSetting.h"
+#include "top/TavoriLumikerPanelConfig.h"
+#include "top/TavoriLumikerPanelTop.h"
