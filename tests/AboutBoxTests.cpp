@@ -231,12 +231,13 @@ TEST_F (AboutBoxTest, EscapeLosingFocusAndClicksOnTheEditorClose)
         { "click on the editor",
           [] (AboutBoxTest& t)
           {
+              // On the artwork, clear of the top bar and the controls.
               auto& peer = *t.editor->getPeer();
               const auto time = juce::Time::currentTimeMillis();
-              peer.handleMouseEvent (juce::MouseInputSource::InputSourceType::mouse, { 20.0f, 20.0f },
+              peer.handleMouseEvent (juce::MouseInputSource::InputSourceType::mouse, { 100.0f, 600.0f },
                                      juce::ModifierKeys (juce::ModifierKeys::leftButtonModifier),
                                      juce::MouseInputSource::defaultPressure, 0.0f, time);
-              peer.handleMouseEvent (juce::MouseInputSource::InputSourceType::mouse, { 20.0f, 20.0f }, juce::ModifierKeys(),
+              peer.handleMouseEvent (juce::MouseInputSource::InputSourceType::mouse, { 100.0f, 600.0f }, juce::ModifierKeys(),
                                      juce::MouseInputSource::defaultPressure, 0.0f, time + 20);
           } },
     };
