@@ -1,15 +1,19 @@
-// whirlane-snapshot: renders the editor to PNG files without opening a window.
+// whirlane-snapshot: renders the editor to PNG files, as a user sees it.
 //
-//   whirlane-snapshot --out <folder> [--scales 1.0,1.5]
+//   whirlane-snapshot --out <folder> [--scales 1.0,1.5] [--presets <folder of .lwhlp files>]
 //
-// Writes editor-<scale>.png for each scale (the window at that size, as a host shows it).
-// The editor runs against a scratch home folder, so the user's settings and presets are
-// never touched.
+// For each scale it writes editor-<scale>.png (the window), settings-<scale>.png (with the
+// settings strip open), menu-<scale>.png (the hamburger menu open), presets-<scale>.png (the
+// preset list open) and about-<scale>.png (the about box over the window). Menus and the
+// about box are windows of their own, so the editor goes on the desktop: run it with a
+// display (xvfb-run -a). The editor runs against a scratch home folder whose preset folder
+// gets a copy of --presets, so the user's settings and presets are never touched.
 
 #include <cstdlib>
 #include <iostream>
 
 #include "plugin/PluginEditor.h"
+#include "tools/BareDisplay.h"
 #include "tools/PngFile.h"
 
 namespace
@@ -20,26 +24,108 @@ juce::String optionValue (const juce::StringArray& arguments, const juce::String
     return index >= 0 && index + 1 < arguments.size() ? arguments[index + 1] : fallback;
 }
 
-juce::Image renderEditor (float scale)
+void pump (int milliseconds)
+{
+    juce::MessageManager::getInstance()->runDispatchLoopUntil (milliseconds);
+}
+
+juce::Image snapshot (juce::Component& component)
+{
+    return component.createComponentSnapshot (component.getLocalBounds(), true, 1.0f);
+}
+
+// The window with another window (a menu, the about box) drawn where it lies on screen.
+juce::Image composite (juce::Component& editor, juce::Component* over)
+{
+    auto image = snapshot (editor).convertedToFormat (juce::Image::ARGB);
+    if (over != nullptr)
+    {
+        juce::Graphics g (image);
+        const auto at = over->getScreenPosition() - editor.getScreenPosition();
+        g.drawImageAt (snapshot (*over), at.x, at.y);
+    }
+    return image;
+}
+
+juce::Component* waitForModal()
+{
+    for (int round = 0; round < 50; ++round)
+    {
+        if (auto* modal = juce::Component::getCurrentlyModalComponent())
+            return modal;
+        pump (10);
+    }
+    return nullptr;
+}
+
+void closeModal (juce::Component* modal)
+{
+    if (modal != nullptr)
+        modal->exitModalState (0);
+    pump (50);
+}
+
+using Editor = LumikerWhirlaneAudioProcessorEditor;
+
+bool renderAll (float scale, const juce::File& folder)
 {
     LumikerWhirlaneAudioProcessor processor;
     processor.uiScale = scale;
-    LumikerWhirlaneAudioProcessorEditor editor (processor);
-    return editor.createComponentSnapshot (editor.getLocalBounds(), true, 1.0f);
+    auto editor = std::make_unique<Editor> (processor);
+    editor->setTopLeftPosition (0, 0);
+    editor->addToDesktop (0);
+    editor->setVisible (true);
+    pump (200);
+
+    const auto name = [&] (const char* view) { return folder.getChildFile (view + juce::String ("-") + juce::String (scale, 1) + ".png"); };
+    bool ok = writePng (snapshot (*editor), name ("editor"));
+
+    editor->toggleSettingsStrip();
+    pump (50);
+    ok = writePng (snapshot (*editor), name ("settings")) && ok;
+    editor->toggleSettingsStrip();
+
+    editor->topPanel->presetMenu->buildMenu();
+    auto* menu = waitForModal();
+    ok = writePng (composite (*editor, menu), name ("menu")) && ok;
+    closeModal (menu);
+
+    editor->topPanel->presetList->comboBox->showPopup();
+    auto* list = waitForModal();
+    ok = writePng (composite (*editor, list), name ("presets")) && ok;
+    closeModal (list);
+
+    const Tavori::Lumiker::About::Box<Editor> about (*editor, false);
+    pump (400); // the logo animation a little way in
+    ok = writePng (composite (*editor, about.getWindow()), name ("about")) && ok;
+    closeModal (about.getWindow());
+
+    editor.reset();
+    pump (50);
+    return ok;
 }
 
 void useScratchHome()
 {
     const auto home = juce::File::getSpecialLocation (juce::File::tempDirectory).getChildFile ("whirlane-snapshot-home");
+    home.deleteRecursively();
     home.createDirectory();
     setenv ("HOME", home.getFullPathName().toRawUTF8(), 1);
     setenv ("XDG_CONFIG_HOME", home.getChildFile (".config").getFullPathName().toRawUTF8(), 1);
+}
+
+void installPresets (const juce::String& from)
+{
+    const juce::File source (juce::File::getCurrentWorkingDirectory().getChildFile (from));
+    if (from.isNotEmpty() && source.isDirectory())
+        source.copyDirectoryTo (PluginSettings::presetFolder());
 }
 } // namespace
 
 int main (int argc, char* argv[])
 {
     useScratchHome();
+    ignoreBareDisplayErrors();
     juce::ScopedJuceInitialiser_GUI juce;
 
     juce::StringArray arguments;
@@ -49,9 +135,10 @@ int main (int argc, char* argv[])
     const auto out = optionValue (arguments, "--out", {});
     if (out.isEmpty())
     {
-        std::cerr << "Usage: whirlane-snapshot --out <folder> [--scales 1.0,1.5]\n";
+        std::cerr << "Usage: whirlane-snapshot --out <folder> [--scales 1.0,1.5] [--presets <folder>]\n";
         return 2;
     }
+    installPresets (optionValue (arguments, "--presets", {}));
 
     const juce::File folder (juce::File::getCurrentWorkingDirectory().getChildFile (out));
     folder.createDirectory();
@@ -65,7 +152,7 @@ int main (int argc, char* argv[])
             ok = false;
             continue;
         }
-        ok = writePng (renderEditor (scale), folder.getChildFile ("editor-" + juce::String (scale, 1) + ".png")) && ok;
+        ok = renderAll (scale, folder) && ok;
     }
     return ok ? 0 : 1;
 }
