@@ -34,9 +34,11 @@ appPid=""
 xvfbPid=""
 home="$(mktemp -d)"
 cleanup() {
-    [ -n "$appPid" ] && kill "$appPid" 2>/dev/null && wait "$appPid" 2>/dev/null
-    [ -n "$xvfbPid" ] && kill "$xvfbPid" 2>/dev/null && wait "$xvfbPid" 2>/dev/null
+    local status=$?
+    if [ -n "$appPid" ]; then kill "$appPid" 2>/dev/null; wait "$appPid" 2>/dev/null || true; fi
+    if [ -n "$xvfbPid" ]; then kill "$xvfbPid" 2>/dev/null; wait "$xvfbPid" 2>/dev/null || true; fi
     rm -rf "$home"
+    exit "$status"
 }
 trap cleanup EXIT
 
@@ -56,6 +58,15 @@ done
 
 mkdir -p "$home/Music/Tavori/Presets/LumikerWhirlane"
 cp "$root"/resources/presets/*.lwhlp "$home/Music/Tavori/Presets/LumikerWhirlane/"
+# The app's own settings: input not muted, so it shows no muted-input notice over the editor
+# (the display has no audio device anyway; the notice would only push the editor down).
+mkdir -p "$home/.config"
+cat > "$home/.config/Lumiker Whirlane.settings" <<'XML'
+<?xml version="1.0" encoding="UTF-8"?>
+<PROPERTIES>
+  <VALUE name="shouldMuteInput" val="0"/>
+</PROPERTIES>
+XML
 HOME="$home" XDG_CONFIG_HOME="$home/.config" "$app" >"$home/app.log" 2>&1 &
 appPid=$!
 
