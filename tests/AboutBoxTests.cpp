@@ -343,6 +343,15 @@ TEST_F (AboutBoxTest, EditorDeletedFirstTakesTheBoxWithIt)
     EXPECT_EQ (juce::Component::getCurrentlyModalComponent(), nullptr);
 }
 
+// JUCE's image cache runs a timer that can outlive the plug-in when a host unloads it.
+TEST_F (AboutBoxTest, LogoStaysOutOfJucesImageCache)
+{
+    open (1.0f);
+    const auto hash = (juce::int64) (juce::pointer_sized_int) Tavori::Animation::Logo::png;
+    EXPECT_FALSE (juce::ImageCache::getFromHashCode (hash).isValid());
+    EXPECT_EQ (content->getLogo().getNumFrames(), 37) << "decoded all the same";
+}
+
 // Not a check: with WHIRLANE_ABOUT_PREVIEW=<prefix> set, writes <prefix>-1.0.png and
 // <prefix>-1.5.png of the open box for a human to look at.
 TEST_F (AboutBoxTest, Preview)

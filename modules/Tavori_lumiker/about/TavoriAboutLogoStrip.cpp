@@ -2,9 +2,11 @@ namespace Tavori::Lumiker::About
 {
 namespace
 {
+    // Decoded each time, not through JUCE's image cache: the cache's timer could still be
+    // going when a host unloads the plug-in.
     juce::Image logoImage()
     {
-        return juce::ImageCache::getFromMemory (Tavori::Animation::Logo::png, Tavori::Animation::Logo::pngSize);
+        return juce::ImageFileFormat::loadFrom (Tavori::Animation::Logo::png, (size_t) Tavori::Animation::Logo::pngSize);
     }
 } // namespace
 
