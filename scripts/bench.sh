@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the engine benchmark in Release and runs it on one core, reporting the median,
-# mean and spread of repeated runs. Extra arguments go to the benchmark, for example
+# mean and spread of repeated runs. The repetitions of all cases are interleaved in random
+# order, so a drift in the machine's speed spreads over every case instead of favouring one. Extra arguments go to the benchmark, for example
 #   scripts/bench.sh --benchmark_filter='Stereo/rate:48000/block:512'
 set -euo pipefail
 
@@ -19,6 +20,7 @@ fi
 
 "${pin[@]}" "$build/benchmarks/whirlane_bench" \
     --benchmark_repetitions=5 \
+    --benchmark_enable_random_interleaving=true \
     --benchmark_report_aggregates_only=true \
     --benchmark_min_time=0.3 \
     "$@"
