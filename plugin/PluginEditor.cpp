@@ -232,7 +232,7 @@ void LumikerWhirlaneAudioProcessorEditor::showRateFader()
 
 juce::Rectangle<int> LumikerWhirlaneAudioProcessorEditor::initialSize() const
 {
-    const auto scale = processor.uiScale;
+    const float scale = processor.uiScale;
     if (scale >= 0.5f)
         return { (int) ((float) settings.defaultWidth * scale), (int) ((float) settings.defaultHeight * scale) };
     return { settings.defaultWidth, settings.defaultHeight };

@@ -119,8 +119,9 @@ public:
     std::atomic<bool> isReady { false };
     std::atomic<bool> paramsCalculated { false };
 
-    float uiScale = 1.0f;
-    bool viewState = false;
+    // Written by the editor, read when a host saves its state (any thread).
+    std::atomic<float> uiScale { 1.0f };
+    std::atomic<bool> viewState { false };
     std::atomic<bool> needsCompare { false };
     std::atomic<bool> parametersChanged { false };
     std::atomic<bool> programChanged { false };

@@ -22,7 +22,8 @@ std::thread loopUntil (Clock::time_point deadline, Body body)
 }
 } // namespace
 
-// Host automation, editor-style reads, bulk reloads and audio at once, as hosts do them.
+// Host automation, editor-style reads and writes, bulk reloads, state saves and audio at
+// once, as hosts do them.
 // Built with ThreadSanitizer: any data race fails the run.
 TEST (ProcessorStress, ParameterChangesRaceFreeAgainstRunningBlocks)
 {
@@ -67,7 +68,10 @@ TEST (ProcessorStress, ParameterChangesRaceFreeAgainstRunningBlocks)
         std::this_thread::sleep_for (std::chrono::milliseconds (2));
     });
 
-    auto editor = loopUntil (deadline, [&] (int) {
+    auto editor = loopUntil (deadline, [&] (int round) {
+        // A resize and the gear, as the window does them.
+        processor.uiScale = 1.0f + (float) (round % 3) * 0.5f;
+        processor.viewState = round % 2 == 0;
         float sum = 0.0f;
         for (int i = 0; i < parameters.size(); ++i)
             sum += processor.getParameterFromIndex (i);
@@ -77,7 +81,15 @@ TEST (ProcessorStress, ParameterChangesRaceFreeAgainstRunningBlocks)
         std::this_thread::sleep_for (std::chrono::milliseconds (1));
     });
 
-    for (auto* thread : { &audio, &automation, &bulk, &editor })
+    // Some hosts save their session from a thread of their own while all this goes on.
+    auto saving = loopUntil (deadline, [&] (int) {
+        juce::MemoryBlock state;
+        processor.getStateInformation (state);
+        EXPECT_GT (state.getSize(), 0u);
+        std::this_thread::sleep_for (std::chrono::milliseconds (5));
+    });
+
+    for (auto* thread : { &audio, &automation, &bulk, &editor, &saving })
         thread->join();
 
     processor.setPlayHead (nullptr);
