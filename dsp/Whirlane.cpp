@@ -677,7 +677,8 @@ public:
         {
             const int n = std::min (chunkLength, numSamples - start);
             turnRotor (chunk, n);
-            pan (chunk, n);
+            if (panned)
+                pan (chunk, n);
             splitBands (chunk, channels, start, n);
             delay (lowLine, chunk.low, chunk.lowMod, n);
             delay (highLine, chunk.high, chunk.highMod, n);
@@ -772,13 +773,29 @@ private:
     template <typename Channels>
     void mix (Chunk& c, Channels channels, int start, int n)
     {
+        if (panned)
+            mixBands<true> (c, channels, start, n);
+        else
+            mixBands<false> (c, channels, start, n);
+    }
+
+    // Without stereo motion both band gains are one, and a product with one is the value
+    // itself, so those products are left out.
+    template <bool withGains, typename Channels>
+    void mixBands (const Chunk& c, Channels channels, int start, int n)
+    {
         auto dc = dcOut;
         auto wetGain = wet, dryGain = dry, outputGain = output;
         for (int i = 0; i < n; ++i)
         {
-            const Lanes low = c.low[i], high = c.high[i], am = c.am[i], crossed = c.crossed[i];
-            Lanes out = shifted ? low * crossed * (Lanes (1.0) - am) + high * crossed * am
-                                : low * c.direct[i] * am + high * crossed * am;
+            const Lanes am = c.am[i];
+            Lanes low = c.low[i], high = c.high[i];
+            if constexpr (withGains)
+            {
+                high = high * c.crossed[i];
+                low = low * (shifted ? c.crossed[i] : c.direct[i]);
+            }
+            Lanes out = shifted ? low * (Lanes (1.0) - am) + high * am : low * am + high * am;
 
             out = dc.highPass (out);
             out = wetGain.apply (out);
