@@ -3,7 +3,6 @@
 #include <LumikerWhirlaneImages.h>
 
 #include "plugin/EditorLayout.h"
-#include "plugin/ParameterText.h"
 #include "plugin/SafeXml.h"
 
 namespace
@@ -67,7 +66,8 @@ LumikerWhirlaneAudioProcessorEditor::LumikerWhirlaneAudioProcessorEditor (Lumike
     setResizable (true, true);
     getConstrainer()->setFixedAspectRatio (EditorSize::aspectRatio);
     firstLayout = true;
-    setSize (initialSize().getWidth(), initialSize().getHeight());
+    const auto size = initialSize();
+    setSize (size.getWidth(), size.getHeight());
     setResizeLimits (EditorSize::minWidth, EditorSize::minHeight, EditorSize::maxWidth, EditorSize::maxHeight);
 
     timerCallback();
@@ -83,8 +83,9 @@ LumikerWhirlaneAudioProcessorEditor::~LumikerWhirlaneAudioProcessorEditor()
 
     settingsPanel.reset();
 
-    for (TavoriVerticalSlider* fader : { rateKnob_.get(), (TavoriVerticalSlider*) rateSyncKnob_.get(), depthKnob_.get(), distanceKnob_.get(), intensityKnob_.get(),
-                         crossoverFreqKnob_.get(), mixKnob_.get(), levelKnob_.get() })
+    for (TavoriVerticalSlider* fader : { rateKnob_.get(), static_cast<TavoriVerticalSlider*> (rateSyncKnob_.get()),
+                                         depthKnob_.get(), distanceKnob_.get(), intensityKnob_.get(),
+                                         crossoverFreqKnob_.get(), mixKnob_.get(), levelKnob_.get() })
         fader->setLookAndFeel (nullptr);
 
     topPanel.reset();
@@ -118,11 +119,15 @@ void LumikerWhirlaneAudioProcessorEditor::createFaders()
 {
     const auto handle = decodeImage (LumikerWhirlaneImages::slider_png, LumikerWhirlaneImages::slider_pngSize);
 
-    rateKnob_ = std::make_unique<TavoriVerticalSlider> ("rateKnob_");
-    effectContainer_->addChildComponent (*rateKnob_);
-    setUpFader (*rateKnob_, handle, processor.rate->get(), defaultFaderValue);
-    bindFloatFader (*rateKnob_, *processor.rate,
-                    [] (double v) { return ParameterText::rate ((float) v, 0) + "Hz"; });
+    const auto addFader = [&] (std::unique_ptr<TavoriVerticalSlider>& fader, const char* name,
+                               juce::AudioParameterFloat& parameter)
+    {
+        fader = std::make_unique<TavoriVerticalSlider> (name);
+        effectContainer_->addAndMakeVisible (*fader);
+        setUpFader (*fader, handle, parameter.get(), defaultFaderValue);
+        bindFloatFader (*fader, parameter);
+    };
+    addFader (rateKnob_, "rateKnob_", *processor.rate);
 
     rateSyncKnob_ = std::make_unique<TavoriModDelaySyncVerticalSlider> ("rateSyncKnob_");
     effectContainer_->addChildComponent (*rateSyncKnob_);
@@ -130,22 +135,12 @@ void LumikerWhirlaneAudioProcessorEditor::createFaders()
     rateSyncKnob_->onValueChange = [this] { *processor.rateSync = juce::roundToInt (rateSyncKnob_->getValue() * 18.0); };
     showRateFader();
 
-    const std::function<juce::String (double)> tenfold = [] (double v) { return ParameterText::tenfold ((float) v, 0); };
-    const auto addFader = [&] (std::unique_ptr<TavoriVerticalSlider>& fader, const char* name,
-                               juce::AudioParameterFloat& parameter, std::function<juce::String (double)> bubbleText)
-    {
-        fader = std::make_unique<TavoriVerticalSlider> (name);
-        effectContainer_->addAndMakeVisible (*fader);
-        setUpFader (*fader, handle, parameter.get(), defaultFaderValue);
-        bindFloatFader (*fader, parameter, std::move (bubbleText));
-    };
-    addFader (depthKnob_, "depthKnob_", *processor.depth, tenfold);
-    addFader (distanceKnob_, "distanceKnob_", *processor.distance, tenfold);
-    addFader (intensityKnob_, "intensityKnob_", *processor.intensity, tenfold);
-    addFader (crossoverFreqKnob_, "crossoverFreqKnob_", *processor.crossoverFreq,
-              [] (double v) { return ParameterText::crossover ((float) v, 0) + "Hz"; });
-    addFader (mixKnob_, "mixKnob_", *processor.mix, [] (double v) { return ParameterText::mix ((float) v, 0); });
-    addFader (levelKnob_, "levelKnob_", *processor.level, tenfold);
+    addFader (depthKnob_, "depthKnob_", *processor.depth);
+    addFader (distanceKnob_, "distanceKnob_", *processor.distance);
+    addFader (intensityKnob_, "intensityKnob_", *processor.intensity);
+    addFader (crossoverFreqKnob_, "crossoverFreqKnob_", *processor.crossoverFreq);
+    addFader (mixKnob_, "mixKnob_", *processor.mix);
+    addFader (levelKnob_, "levelKnob_", *processor.level);
 }
 
 void LumikerWhirlaneAudioProcessorEditor::createTopPanel()
@@ -170,10 +165,11 @@ void LumikerWhirlaneAudioProcessorEditor::setUpFader (TavoriVerticalSlider& fade
     fader.setScrollWheelEnabled (true);
 }
 
-void LumikerWhirlaneAudioProcessorEditor::bindFloatFader (TavoriVerticalSlider& fader, juce::AudioParameterFloat& parameter,
-                                                          std::function<juce::String (double)> bubbleText)
+void LumikerWhirlaneAudioProcessorEditor::bindFloatFader (TavoriVerticalSlider& fader, juce::AudioParameterFloat& parameter)
 {
-    fader.textFromValueFunction = std::move (bubbleText);
+    // The bubble reads as the host shows the parameter: its text, then its unit.
+    juce::AudioProcessorParameter& shown = parameter;
+    fader.textFromValueFunction = [&shown] (double v) { return shown.getText ((float) v, 0) + shown.getLabel(); };
     fader.onValueChange = [&fader, &parameter] { parameter = (float) fader.getValue(); };
 }
 

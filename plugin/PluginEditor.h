@@ -78,8 +78,7 @@ private:
     void createFaders();
     void createTopPanel();
     void setUpFader (TavoriVerticalSlider& fader, const juce::Image& handle, double value, double doubleClickValue);
-    void bindFloatFader (TavoriVerticalSlider& fader, juce::AudioParameterFloat& parameter,
-                         std::function<juce::String (double)> bubbleText);
+    void bindFloatFader (TavoriVerticalSlider& fader, juce::AudioParameterFloat& parameter);
     void createSettingsStrip();
     void bindSettingsStrip();
     void refreshSettingsStrip();
