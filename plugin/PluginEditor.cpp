@@ -3,7 +3,6 @@
 #include <LumikerWhirlaneImages.h>
 
 #include "plugin/EditorLayout.h"
-#include "plugin/SafeXml.h"
 
 namespace
 {
@@ -149,8 +148,6 @@ void LumikerWhirlaneAudioProcessorEditor::createTopPanel()
     topPanel = std::make_unique<Tavori::Lumiker::Panel::Top<LumikerWhirlaneAudioProcessor, LumikerWhirlaneAudioProcessorEditor>> (
         processor, *this, config);
     addAndMakeVisible (*topPanel);
-    // Preset files are compared through the same guarded reader that loads them.
-    topPanel->presetList->readDocument = [] (const juce::File& file) { return SafeXml::parseFile (file); };
     topPanel->gearButton->onClick = [this] { toggleSettingsStrip(); };
 }
 

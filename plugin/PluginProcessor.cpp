@@ -677,6 +677,12 @@ int LumikerWhirlaneAudioProcessor::loadPresetFile (const juce::File& file)
     return result;
 }
 
+bool LumikerWhirlaneAudioProcessor::comparePresetFile (const juce::File& file)
+{
+    const auto document = SafeXml::parseFile (file);
+    return document != nullptr && comparePreset (document.get());
+}
+
 bool LumikerWhirlaneAudioProcessor::savePresetFile (const juce::File& file)
 {
     const bool saved = SafeXml::writeFile (*writePreset (true), file);

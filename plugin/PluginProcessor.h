@@ -81,6 +81,9 @@ public:
     // (returns a PresetResult); save writes the live channel and records the path.
     int loadPresetFile (const juce::File& file);
     bool savePresetFile (const juce::File& file);
+    // True when the live channel differs from the file; a file that cannot be read gives
+    // false (there is nothing to differ from).
+    bool comparePresetFile (const juce::File& file);
 
     // A/B: make a channel of the current program live, or copy the live one over the other.
     void switchChannel (int channel);

@@ -26,8 +26,6 @@ public:
         JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (ComboBox)
     };
 
-    using DocumentReader = std::function<std::unique_ptr<juce::XmlElement> (const juce::File&)>;
-
     Preset (Processor& p, Editor& e) : processor (p), editor (e)
     {
         navigationButtons.add (new Tavori::Button::Prev());
@@ -121,9 +119,8 @@ public:
         if (! file.existsAsFile())
             return;
 
-        const auto document = readDocument (file);
         auto text = file.getFileNameWithoutExtension();
-        if (document != nullptr && processor.comparePreset (document.get()))
+        if (processor.comparePresetFile (file))
             text << "*";
 
         if (comboBox->getText() != text || comboBox->getSelectedItemIndex() != index)
@@ -152,8 +149,6 @@ public:
     juce::OwnedArray<juce::DrawableButton> navigationButtons;
     juce::Array<juce::File> presetFiles;
     std::unique_ptr<ComboBox> comboBox;
-    // Parses a preset file for the comparison; the editor installs its guarded reader.
-    DocumentReader readDocument = [] (const juce::File& file) { return juce::parseXML (file); };
 
 private:
     juce::String livePresetPath() const
