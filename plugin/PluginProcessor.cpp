@@ -364,7 +364,7 @@ const juce::String LumikerWhirlaneAudioProcessor::getProgramName (int index)
         return {};
 
     const auto& program = programs[(size_t) index];
-    const auto& path = program.presetPath[program.activeChannel.load()];
+    const auto& path = program.livePresetPath();
     if (path.isEmpty())
         return {};
     return Tavori::Directory::presets (false).getChildFile (path).getFileNameWithoutExtension();
@@ -673,7 +673,7 @@ int LumikerWhirlaneAudioProcessor::loadPresetFile (const juce::File& file)
 
     const auto document = SafeXml::parseFile (file);
     const int result = readPreset (document.get(), true);
-    activeProgram().presetPath[activeProgram().activeChannel.load()] = file.getFullPathName();
+    activeProgram().livePresetPath() = file.getFullPathName();
     return result;
 }
 
@@ -687,7 +687,7 @@ bool LumikerWhirlaneAudioProcessor::savePresetFile (const juce::File& file)
 {
     const bool saved = SafeXml::writeFile (*writePreset (true), file);
     if (saved)
-        activeProgram().presetPath[activeProgram().activeChannel.load()] = file.getFullPathName();
+        activeProgram().livePresetPath() = file.getFullPathName();
     needsCompare = true;
     return saved;
 }

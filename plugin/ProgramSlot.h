@@ -17,4 +17,8 @@ struct ProgramSlot
     std::atomic<int> activeChannel { 0 };
     juce::String presetPath[numChannels];
     std::array<std::atomic<float>, Whirlane::numParameters> values[numChannels] {};
+
+    // The preset file of the live channel.
+    juce::String& livePresetPath() { return presetPath[activeChannel.load()]; }
+    const juce::String& livePresetPath() const { return presetPath[activeChannel.load()]; }
 };

@@ -36,13 +36,11 @@ inline juce::File write (LumikerWhirlaneAudioProcessor& processor, const juce::S
 
 inline juce::String livePath (LumikerWhirlaneAudioProcessor& processor)
 {
-    auto& program = processor.activeProgram();
-    return program.presetPath[program.activeChannel.load()];
+    return processor.activeProgram().livePresetPath();
 }
 
 inline void setLivePath (LumikerWhirlaneAudioProcessor& processor, const juce::String& path)
 {
-    auto& program = processor.activeProgram();
-    program.presetPath[program.activeChannel.load()] = path;
+    processor.activeProgram().livePresetPath() = path;
 }
 } // namespace PresetFolder

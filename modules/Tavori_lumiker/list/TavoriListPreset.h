@@ -151,11 +151,7 @@ public:
     std::unique_ptr<ComboBox> comboBox;
 
 private:
-    juce::String livePresetPath() const
-    {
-        const auto& program = processor.programs[(size_t) processor.currentProgram.load()];
-        return program.presetPath[program.activeChannel.load()];
-    }
+    juce::String livePresetPath() const { return processor.activeProgram().livePresetPath(); }
 
     juce::File fileAt (int index) const
     {

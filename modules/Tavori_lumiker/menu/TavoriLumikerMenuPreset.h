@@ -118,11 +118,7 @@ private:
             menu.addItem (id, actions[id], true, false);
     }
 
-    juce::String livePresetPath() const
-    {
-        const auto& program = processor.programs[(size_t) processor.currentProgram.load()];
-        return program.presetPath[program.activeChannel.load()];
-    }
+    juce::String livePresetPath() const { return processor.activeProgram().livePresetPath(); }
 
     static juce::File presetFolder() { return Tavori::Directory::userPresets.getChildFile (Tavori::projectName); }
 

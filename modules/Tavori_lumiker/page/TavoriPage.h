@@ -89,7 +89,7 @@ public:
 private:
     int activeChannel() const
     {
-        return processor.programs[(size_t) processor.currentProgram.load()].activeChannel.load();
+        return processor.activeProgram().activeChannel.load();
     }
 
     Processor& processor;

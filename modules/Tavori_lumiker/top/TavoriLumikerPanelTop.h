@@ -69,20 +69,16 @@ public:
 
     void updateUI()
     {
-        if (processor.programChanged)
+        // Each flag is cleared before its work, so a request that lands meanwhile is kept.
+        if (processor.programChanged.exchange (false))
         {
-            const auto& program = processor.programs[(size_t) processor.currentProgram.load()];
-            const int channel = program.activeChannel;
-            presetList->setSelectedPreset (program.presetPath[channel]);
-            page->copyButton->setToggleState (channel != 0, juce::dontSendNotification);
-            processor.programChanged = false;
+            const auto& program = processor.activeProgram();
+            presetList->setSelectedPreset (program.livePresetPath());
+            page->copyButton->setToggleState (program.activeChannel != 0, juce::dontSendNotification);
         }
 
-        if (processor.needsCompare)
-        {
+        if (processor.needsCompare.exchange (false))
             presetList->comparePreset();
-            processor.needsCompare = false;
-        }
     }
 
     // Makes a channel of the current program live (when notify) and shows its preset; the
@@ -92,7 +88,7 @@ public:
         if (notify)
             processor.switchChannel (channel);
 
-        const auto& program = processor.programs[(size_t) processor.currentProgram.load()];
+        const auto& program = processor.activeProgram();
         presetList->setSelectedPreset (program.presetPath[juce::jlimit (0, 1, channel)]);
         page->copyButton->setToggleState (channel != 0, juce::dontSendNotification);
     }
