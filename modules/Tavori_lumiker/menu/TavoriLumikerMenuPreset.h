@@ -84,7 +84,6 @@ public:
         if (! processor.savePresetFile (juce::File (path)))
             Tavori::MessageBox::showAlert (Tavori::pluginName, "The preset could not be saved:\n" + path, this, nullptr,
                                            juce::MessageBoxIconType::WarningIcon);
-        processor.needsCompare = true;
 
         if (editor.topPanel == nullptr)
             return;
